@@ -1,0 +1,169 @@
+#include "cfgfile/ValueForms.h"
+
+#include <cstdint>
+
+#include "cfgfile/WordList.h"
+
+namespace netloom {
+
+namespace {
+
+size_t SkipSpace(std::string_view text, size_t pos) {
+    while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos]))) ++pos;
+    return pos;
+}
+
+int HexDigitValue(unsigned char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Accumulates digits into an unsigned 64-bit magnitude, saturating instead of overflowing.
+// Returns the position after the last digit; *any is set when at least one digit was read.
+size_t AccumulateDigits(std::string_view text, size_t pos, unsigned base, uint64_t& magnitude,
+                        bool& saturated, bool& any) {
+    magnitude = 0;
+    saturated = false;
+    any = false;
+    while (pos < text.size()) {
+        const int d = HexDigitValue(static_cast<unsigned char>(text[pos]));
+        if (d < 0 || static_cast<unsigned>(d) >= base) break;
+        any = true;
+        if (!saturated) {
+            if (magnitude > (UINT64_MAX - static_cast<uint64_t>(d)) / base) {
+                saturated = true;
+            } else {
+                magnitude = magnitude * base + static_cast<uint64_t>(d);
+            }
+        }
+        ++pos;
+    }
+    return pos;
+}
+
+int32_t TruncateTo32(uint64_t bits) {
+    // Two's complement reduction modulo 2^32, well defined in C++17 through uint32_t.
+    const uint32_t low = static_cast<uint32_t>(bits & 0xFFFFFFFFu);
+    return static_cast<int32_t>(low);
+}
+
+}  // namespace
+
+bool ReadBoolean(std::string_view value) {
+    return EqualsNoCase(value, "yes") || EqualsNoCase(value, "true") || value == "1";
+}
+
+std::string WriteBoolean(int32_t value) { return value ? "Yes" : "No"; }
+
+bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed) {
+    size_t pos = SkipSpace(text, 0);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    uint64_t magnitude = 0;
+    bool saturated = false;
+    bool any = false;
+    pos = AccumulateDigits(text, pos, 10, magnitude, saturated, any);
+    if (!any) return false;
+    // The C library converts through a signed 64-bit long, saturating at its limits.
+    int64_t wide;
+    if (negative) {
+        wide = (saturated || magnitude > static_cast<uint64_t>(INT64_MAX) + 1u)
+                   ? INT64_MIN
+                   : static_cast<int64_t>(0u - magnitude);
+    } else {
+        wide = (saturated || magnitude > static_cast<uint64_t>(INT64_MAX))
+                   ? INT64_MAX
+                   : static_cast<int64_t>(magnitude);
+    }
+    out = TruncateTo32(static_cast<uint64_t>(wide));
+    if (consumed) *consumed = pos;
+    return true;
+}
+
+std::string WriteDecimal(int32_t value) { return std::to_string(value); }
+
+bool ScanHex(std::string_view text, int32_t& out) {
+    size_t pos = SkipSpace(text, 0);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    // "0x" is a prefix only when a hexadecimal digit follows it; otherwise the "0" alone is
+    // the number.
+    if (pos + 2 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X') &&
+        HexDigitValue(static_cast<unsigned char>(text[pos + 2])) >= 0) {
+        pos += 2;
+    }
+    uint64_t magnitude = 0;
+    bool saturated = false;
+    bool any = false;
+    AccumulateDigits(text, pos, 16, magnitude, saturated, any);
+    if (!any) return false;
+    // strtoul semantics: saturate at the unsigned long maximum, then negate for a sign.
+    uint64_t bits = saturated ? UINT64_MAX : magnitude;
+    if (negative && !saturated) bits = 0u - bits;
+    out = TruncateTo32(bits);
+    return true;
+}
+
+std::string WriteHex4(int32_t value) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    uint32_t v = static_cast<uint32_t>(value);
+    char buf[8];
+    int n = 0;
+    do {
+        buf[n++] = kDigits[v & 0xFu];
+        v >>= 4;
+    } while (v != 0);
+    std::string out;
+    for (int pad = n; pad < 4; ++pad) out += '0';
+    while (n > 0) out += buf[--n];
+    return out;
+}
+
+RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::string& badUnit) {
+    if (EqualsNoCase(text, "maxrate")) {
+        value = kMaxLineCellRate;
+        unit = RATE_CELLS;
+        return RateRead::WithUnit;
+    }
+    int32_t number = 0;
+    size_t pos = 0;
+    if (!ScanDecimal(text, number, &pos)) return RateRead::NoNumber;
+    value = number;
+    // "%10s": after optional white space, up to 10 bytes that are not white space.
+    pos = SkipSpace(text, pos);
+    size_t end = pos;
+    while (end < text.size() && end - pos < 10 && !IsCSpace(static_cast<unsigned char>(text[end])))
+        ++end;
+    if (end == pos) return RateRead::NumberOnly;
+    const std::string_view word = text.substr(pos, end - pos);
+    const int found = kRateUnitWords.Find(word);
+    if (found < 0) {
+        badUnit.assign(word);
+        unit = RATE_CELLS;
+        return RateRead::UnknownUnit;
+    }
+    unit = found;
+    return RateRead::WithUnit;
+}
+
+std::string WriteRate(int32_t value, int32_t unit) {
+    std::string out = WriteDecimal(value);
+    if (unit != RATE_CELLS) {
+        const std::string_view word = kRateUnitWords.At(unit);
+        if (!word.empty()) {
+            out += ' ';
+            out.append(word);
+        }
+    }
+    return out;
+}
+
+}  // namespace netloom

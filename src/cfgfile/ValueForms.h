@@ -1,0 +1,45 @@
+#pragma once
+// Text forms of the value kinds in the configuration file: how each kind is read from a
+// keyword's value and written back. Reading follows what the C scanf conversions "%d", "%x"
+// and "%d %10s" accept, without their undefined behaviour on out-of-range numbers.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace netloom {
+
+// C isspace in the "C" locale, on an unsigned byte (bytes 0x80-0xFF are never white space).
+constexpr bool IsCSpace(unsigned char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// "yes", "true" or "1" in any case, compared with the whole value.
+bool ReadBoolean(std::string_view value);
+std::string WriteBoolean(int32_t value);
+
+// Reads a decimal number as "%d" does: optional white space, optional sign followed at once
+// by a digit, digits. Returns false when there is no number. *consumed receives the number of
+// bytes read. Numbers beyond 32 bits are reduced as the C library on this platform does
+// (saturated to 64 bits, then truncated to 32), never undefined behaviour.
+bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed = nullptr);
+std::string WriteDecimal(int32_t value);
+
+// Reads a hexadecimal number as "%x" does (optional sign and "0x" prefix).
+bool ScanHex(std::string_view text, int32_t& out);
+// "%04X": upper case, at least four digits.
+std::string WriteHex4(int32_t value);
+
+// Result of reading a rate value.
+enum class RateRead {
+    NoNumber,     // nothing changes
+    NumberOnly,   // value set, unit unchanged
+    WithUnit,     // value and unit set
+    UnknownUnit,  // value set, unit set to cells; badUnit holds the word as read
+};
+RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::string& badUnit);
+// Cells: the number alone; other units: number, blank, unit word. A unit index without a word
+// (a damaged clipboard block) is written as the number alone.
+std::string WriteRate(int32_t value, int32_t unit);
+
+}  // namespace netloom

@@ -1,0 +1,106 @@
+// Writing the object tree as configuration text: objects in list order, keywords in table
+// order, four blanks per nesting level, a comment with the label before every block, and CR LF
+// after every line.
+
+#include "cfgfile/WordList.h"
+#include "doc/Adapter.h"
+#include "doc/Cfgfile.h"
+#include "doc/Elan.h"
+#include "doc/Pvc.h"
+#include "doc/TpMapping.h"
+#include "doc/TrafficProfile.h"
+
+namespace netloom {
+
+namespace {
+constexpr const char* kEol = "\r\n";
+
+void AppendBlockOpening(std::string& out, const std::string& indent, const std::string& label,
+                        const char* section) {
+    out += kEol;
+    out += indent;
+    out += "; ";
+    out += label;
+    out += kEol;
+    out += indent;
+    out += "Define";
+    out += section;
+}
+
+void AppendBlockClosing(std::string& out, const std::string& indent, const char* section) {
+    out += indent;
+    out += "End";
+    out += section;
+    out += kEol;
+}
+}  // namespace
+
+void CDocObject::WriteKeywordLines(std::string& out) {
+    const std::string indent = Indent();
+    std::string text;
+    for (int i = 0; i < m_nKeywords; ++i) {
+        if (!IsKeywordUsed(i)) continue;
+        text.clear();
+        TransferKeyword(i, text, false);
+        if (text.empty()) continue;
+        out += indent;
+        out += "    ";
+        out += KeywordName(i);
+        out += ' ';
+        out += text;
+        out += kEol;
+    }
+}
+
+void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
+    const std::string indent = Indent();
+    if (withHeader) {
+        AppendBlockOpening(out, indent, GetLabel(), m_pszSection ? m_pszSection : "");
+        out += kEol;
+    }
+    WriteKeywordLines(out);
+    if (withHeader) AppendBlockClosing(out, indent, m_pszSection ? m_pszSection : "");
+}
+
+void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
+    out += "; ";
+    out += GetLabel();
+    out += kEol;
+    out += "Define";
+    out += m_pszSection;
+    out += kEol;
+    const size_t pvcs = CountPvcs();
+    MaxPvcs = pvcs > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(pvcs);
+    WriteKeywordLines(out);
+    for (auto& profile : TrafficProfiles) {
+        if (profile->DescrType == 0) profile->SustainedRate = profile->PeakRate;
+        profile->WriteDefinition(out, true);
+    }
+    for (auto& elan : VirtualAdapters) elan->WriteDefinition(out, true);
+    out += "End";
+    out += m_pszSection;
+    out += kEol;
+}
+
+void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
+    const std::string indent = Indent();
+    if (withHeader) {
+        AppendBlockOpening(out, indent, GetLabel(), m_pszSection);
+        out += ' ';
+        out.append(kElanTypeWords.At(Type));
+        out += kEol;
+    }
+    WriteKeywordLines(out);
+    for (auto& mapping : Mappings) mapping->WriteDefinition(out, true);
+    AppendBlockClosing(out, indent, m_pszSection);
+    for (auto& pvc : Pvcs) {
+        pvc->UserInstance = m_nNumber;
+        pvc->WriteDefinition(out, true);
+    }
+}
+
+void C_Doc_Cfgfile::WriteDefinition(std::string& out, bool) {
+    for (auto& adapter : Adapters) adapter->WriteDefinition(out, true);
+}
+
+}  // namespace netloom

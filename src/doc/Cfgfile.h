@@ -1,0 +1,37 @@
+#pragma once
+// C_Doc_Cfgfile: the root of a configuration; it owns the physical adapters.
+
+#include <memory>
+#include <vector>
+
+#include "doc/DocObject.h"
+
+namespace netloom {
+
+class C_Doc_Adapter;
+
+enum AdapterModel : int32_t { MODEL_KA210X = 0, MODEL_KA3301 = 1 };
+
+class C_Doc_Cfgfile : public CDocObject {
+public:
+    static constexpr const char* kClassName = "C_Doc_Cfgfile";
+
+    C_Doc_Cfgfile();
+    ~C_Doc_Cfgfile() override;
+
+    void Serialize(CArchive& ar) override;
+    const std::string& GetLabel() override;
+    void ReadDefinition(CConfigReader& ar) override;
+    bool EditProperties() override;
+    void WriteDefinition(std::string& out, bool withHeader) override;
+
+    // Deletes every adapter and all that it owns, bottom-up.
+    void DeleteContents();
+
+    int32_t m_nAdapterModel = MODEL_KA210X;
+    int32_t m_nReserved = 0;
+    std::string m_name;
+    std::vector<std::unique_ptr<C_Doc_Adapter>> Adapters;
+};
+
+}  // namespace netloom

@@ -1,0 +1,100 @@
+#include "doc/DocObject.h"
+
+#include "cfgfile/LineReader.h"
+#include "cfgfile/ValueForms.h"
+#include "cfgfile/WordList.h"
+#include "res/Strings.h"
+
+namespace netloom {
+
+CDocObject::CDocObject() : m_label("Document Object") {}
+
+void CDocObject::Serialize(CArchive&) {}
+const std::string& CDocObject::GetLabel() { return m_label; }
+bool CDocObject::EditProperties() { return false; }
+void CDocObject::SerializeFields(CArchive&) {}
+void CDocObject::SetDefaults() {}
+void CDocObject::TransferKeyword(int, std::string&, bool, const CValueReport&) {}
+
+bool CDocObject::IsKeywordUsed(int index) {
+    if (index < 0 || index >= m_nKeywords || m_pKeywords == nullptr) return false;
+    return m_pKeywords[index].scope == 0;
+}
+
+int CDocObject::FindKeyword(const std::string& keyword) const {
+    if (m_pKeywords == nullptr) return -1;
+    for (int i = 0; i < m_nKeywords; ++i) {
+        if (EqualsNoCase(m_pKeywords[i].name, keyword)) return i;
+    }
+    return -1;
+}
+
+const char* CDocObject::KeywordName(int index) const {
+    if (m_pKeywords == nullptr || index < 0 || index >= m_nKeywords) return "";
+    return m_pKeywords[index].name;
+}
+
+std::string CDocObject::Indent() const {
+    return std::string(static_cast<size_t>(m_nLevel > 0 ? m_nLevel : 0) * 4, ' ');
+}
+
+void AppendDecimal(std::string& out, int32_t value) { out += std::to_string(value); }
+
+void CDocObject::TransferBoolean(int32_t& field, std::string& text, bool toObject) {
+    if (toObject)
+        field = ReadBoolean(text) ? 1 : 0;
+    else
+        text = WriteBoolean(field);
+}
+
+void CDocObject::TransferInteger(int32_t& field, std::string& text, bool toObject) {
+    if (toObject) {
+        int32_t value;
+        if (ScanDecimal(text, value)) field = value;
+    } else {
+        text = WriteDecimal(field);
+    }
+}
+
+void CDocObject::TransferHexMask(int32_t& field, std::string& text, bool toObject) {
+    if (toObject) {
+        int32_t value;
+        if (ScanHex(text, value)) field = value;
+    } else {
+        text = WriteHex4(field);
+    }
+}
+
+void CDocObject::TransferText(std::string& field, std::string& text, bool toObject) {
+    if (toObject)
+        field = text;
+    else
+        text = field;
+}
+
+void CDocObject::TransferEnum(int index, int32_t& field, const WordList& words, std::string& text,
+                              bool toObject, const CValueReport& report) {
+    if (!toObject) {
+        text.assign(words.At(field));
+        return;
+    }
+    const int found = words.Find(text);
+    if (found < 0) {
+        report.Report(IDS_ILLEGAL_VALUE, FormatString(IDS_ILLEGAL_VALUE, {text, KeywordName(index)}));
+        return;
+    }
+    field = found;
+}
+
+void CDocObject::TransferRate(Rate& field, std::string& text, bool toObject,
+                              const CValueReport& report) {
+    if (!toObject) {
+        text = WriteRate(field.Value, field.Unit);
+        return;
+    }
+    std::string badUnit;
+    if (ReadRate(text, field.Value, field.Unit, badUnit) == RateRead::UnknownUnit)
+        report.Report(IDS_ILLEGAL_RATE_UNIT, FormatString(IDS_ILLEGAL_RATE_UNIT, {badUnit}));
+}
+
+}  // namespace netloom

@@ -1,0 +1,97 @@
+#pragma once
+// CDocObject: the base of every configuration object and of the configuration file object.
+// It gives them one shape (number, type code, label, keyword table) and the generic parts of
+// reading and writing a keyword block.
+
+#include <cstdint>
+#include <string>
+
+#include "cfgfile/KeywordTables.h"
+#include "cfgfile/MessageSink.h"
+#include "doc/TreeNodeRef.h"
+
+namespace netloom {
+
+class CArchive;
+class CConfigReader;
+struct WordList;
+
+// Type codes; the even codes 2, 4, 6 and 8 belong to the tree's group nodes.
+enum DocType : int16_t {
+    DOC_TYPE_BASE = -1,
+    DOC_TYPE_CFGFILE = 0,
+    DOC_TYPE_ADAPTER = 1,
+    DOC_TYPE_TRAFFIC_PROFILE = 3,
+    DOC_TYPE_ELAN = 5,
+    DOC_TYPE_PVC = 7,
+    DOC_TYPE_TP_MAPPING = 9,
+};
+
+// A rate: value and unit index (0 cells/s, 1 kbit/s, 2 Mbit/s).
+struct Rate {
+    int32_t Value = 0;
+    int32_t Unit = 0;
+    bool operator==(const Rate& o) const { return Value == o.Value && Unit == o.Unit; }
+};
+
+class CDocObject {
+public:
+    CDocObject();
+    virtual ~CDocObject() = default;
+    CDocObject(const CDocObject&) = delete;
+    CDocObject& operator=(const CDocObject&) = delete;
+
+    virtual void Serialize(CArchive& ar);
+    virtual const std::string& GetLabel();
+    virtual void ReadDefinition(CConfigReader& ar);
+    virtual bool EditProperties();
+    virtual void WriteDefinition(std::string& out, bool withHeader);
+    virtual bool IsKeywordUsed(int index);
+    // Moves one keyword's value between its member and text: toObject true parses text into the
+    // member (reporting bad values through report), false formats the member into text.
+    virtual void TransferKeyword(int index, std::string& text, bool toObject,
+                                 const CValueReport& report);
+    void TransferKeyword(int index, std::string& text, bool toObject) {
+        TransferKeyword(index, text, toObject, CValueReport{});
+    }
+    virtual void SerializeFields(CArchive& ar);
+    virtual void SetDefaults();
+
+    // The index of keyword in this object's table (compared without regard to case), or -1.
+    int FindKeyword(const std::string& keyword) const;
+    // The keyword as spelled in the table, or the empty text for an index outside it.
+    const char* KeywordName(int index) const;
+
+    int32_t m_nNumber = 0;
+    int32_t m_nKeywords = 0;
+    int32_t m_nLevel = 0;
+    const KeywordEntry* m_pKeywords = nullptr;
+    const char* m_pszSection = nullptr;
+    const char* m_pszEndKeyword = nullptr;
+    int16_t m_nType = DOC_TYPE_BASE;
+    std::string m_label;
+    CTreeNodeRef m_node;
+
+protected:
+    // The blanks before this object's Define line.
+    std::string Indent() const;
+    // The keyword lines of the object, in table order, by IsKeywordUsed and non-empty value.
+    void WriteKeywordLines(std::string& out);
+    // Reads the object's keyword lines until its end keyword; other lines are reported.
+    void ReadKeywordLine(CConfigReader& ar, const std::string& keyword, std::string& value);
+
+    // Value-form helpers for TransferKeyword.
+    static void TransferBoolean(int32_t& field, std::string& text, bool toObject);
+    static void TransferInteger(int32_t& field, std::string& text, bool toObject);
+    static void TransferHexMask(int32_t& field, std::string& text, bool toObject);
+    static void TransferText(std::string& field, std::string& text, bool toObject);
+    void TransferEnum(int index, int32_t& field, const WordList& words, std::string& text,
+                      bool toObject, const CValueReport& report);
+    static void TransferRate(Rate& field, std::string& text, bool toObject,
+                             const CValueReport& report);
+};
+
+// Appends the decimal form of value.
+void AppendDecimal(std::string& out, int32_t value);
+
+}  // namespace netloom

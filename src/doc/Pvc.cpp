@@ -1,0 +1,100 @@
+#include "doc/Pvc.h"
+
+#include "archive/Archive.h"
+#include "cfgfile/WordList.h"
+#include "doc/Elan.h"
+#include "doc/ObjectEditor.h"
+
+namespace netloom {
+
+C_Doc_Pvc::C_Doc_Pvc() {
+    SetDefaults();
+    m_nLevel = 1;
+    m_nType = DOC_TYPE_PVC;
+}
+
+void C_Doc_Pvc::SetDefaults() {
+    m_nKeywords = kPvcKeywordCount;
+    m_pKeywords = kPvcKeywords;
+    m_pszSection = "Pvc";
+    m_pszEndKeyword = "EndPvc";
+    m_nLevel = 1;
+    AtmAddress.clear();
+    PvcType = 0;
+    Vpi = 0;
+    Vci = 32;
+    MacAddress.clear();
+    IpAddress.clear();
+    TrafficProfileSelector = 0;
+    UserInstance = 0;
+}
+
+std::string C_Doc_Pvc::PvcTypeText(int32_t pvcType) {
+    if (pvcType == 0) return "Data Direct";
+    return std::string(kPvcTypeWords.At(pvcType));
+}
+
+const std::string& C_Doc_Pvc::GetLabel() {
+    m_label = "Pvc ";
+    AppendDecimal(m_label, m_nNumber);
+    m_label += ": Vpi/Vci ";
+    AppendDecimal(m_label, Vpi);
+    m_label += '/';
+    AppendDecimal(m_label, Vci);
+    if (VirtualAdapter != nullptr && VirtualAdapter->Type == ELAN_LANE) {
+        m_label += " - ";
+        m_label += PvcTypeText(PvcType);
+    }
+    return m_label;
+}
+
+bool C_Doc_Pvc::EditProperties() {
+    CObjectEditor* editor = GetObjectEditor();
+    return editor != nullptr && editor->Edit(*this);
+}
+
+void C_Doc_Pvc::WriteDefinition(std::string& out, bool) { CDocObject::WriteDefinition(out, true); }
+
+bool C_Doc_Pvc::IsKeywordUsed(int index) {
+    if (index < 0 || index >= m_nKeywords) return false;
+    const int32_t scope = m_pKeywords[index].scope;
+    if (scope == 0) return true;
+    // A PVC without an owner has no type to decide by; its scoped keywords stay unwritten.
+    if (VirtualAdapter == nullptr) return false;
+    switch (scope) {
+        case 'L': return VirtualAdapter->Type == ELAN_LANE;
+        case 'C': return VirtualAdapter->Type == ELAN_CLASSICAL_IP;
+        case 'B': return VirtualAdapter->Type == ELAN_RFC1483 && VirtualAdapter->Encapsulation == 1;
+        default: return false;
+    }
+}
+
+void C_Doc_Pvc::TransferKeyword(int index, std::string& text, bool toObject,
+                                const CValueReport& report) {
+    switch (index) {
+        case 0: TransferText(AtmAddress, text, toObject); break;
+        case 1: TransferEnum(index, PvcType, kPvcTypeWords, text, toObject, report); break;
+        case 2: TransferInteger(Vpi, text, toObject); break;
+        case 3: TransferInteger(Vci, text, toObject); break;
+        case 4: TransferInteger(UserInstance, text, toObject); break;
+        case 5: TransferInteger(TrafficProfileSelector, text, toObject); break;
+        case 6: TransferText(IpAddress, text, toObject); break;
+        case 7: TransferText(MacAddress, text, toObject); break;
+        default: break;
+    }
+}
+
+void C_Doc_Pvc::SerializeFields(CArchive& ar) {
+    ar.String(AtmAddress);
+    ar.String(IpAddress);
+    ar.String(MacAddress);
+    ar.Int32(PvcType);
+    ar.Int32(TrafficProfileSelector);
+    ar.Int32(UserInstance);
+    ar.Int32(Vci);
+    ar.Int32(Vpi);
+}
+
+void C_Doc_Pvc::Serialize(CArchive& ar) { SerializeFields(ar); }
+
+}  // namespace netloom

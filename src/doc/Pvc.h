@@ -1,0 +1,41 @@
+#pragma once
+// C_Doc_Pvc: one permanent virtual connection of a virtual adapter.
+
+#include "doc/DocObject.h"
+
+namespace netloom {
+
+class C_Doc_Elan;
+
+class C_Doc_Pvc : public CDocObject {
+public:
+    static constexpr const char* kClassName = "C_Doc_Pvc";
+
+    C_Doc_Pvc();
+
+    void Serialize(CArchive& ar) override;
+    const std::string& GetLabel() override;
+    bool EditProperties() override;
+    void WriteDefinition(std::string& out, bool withHeader) override;
+    bool IsKeywordUsed(int index) override;
+    using CDocObject::TransferKeyword;
+    void TransferKeyword(int index, std::string& text, bool toObject,
+                         const CValueReport& report) override;
+    void SerializeFields(CArchive& ar) override;
+    void SetDefaults() override;
+
+    // The connection type as the pages and the label show it: "Data Direct" for 0.
+    static std::string PvcTypeText(int32_t pvcType);
+
+    std::string AtmAddress;
+    int32_t PvcType = 0;
+    int32_t Vpi = 0;
+    int32_t Vci = 32;
+    std::string MacAddress;
+    std::string IpAddress;
+    int32_t TrafficProfileSelector = 0;
+    int32_t UserInstance = 0;
+    C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned
+};
+
+}  // namespace netloom

@@ -1,0 +1,38 @@
+#pragma once
+// C_Doc_TpMapping: a rule that picks traffic profiles for a virtual adapter's connections by
+// connection type and ATM address.
+
+#include "doc/DocObject.h"
+
+namespace netloom {
+
+class C_Doc_Elan;
+
+class C_Doc_TpMapping : public CDocObject {
+public:
+    static constexpr const char* kClassName = "C_Doc_TpMapping";
+
+    C_Doc_TpMapping();
+
+    void Serialize(CArchive& ar) override;
+    const std::string& GetLabel() override;
+    bool EditProperties() override;
+    void WriteDefinition(std::string& out, bool withHeader) override;
+    using CDocObject::TransferKeyword;
+    void TransferKeyword(int index, std::string& text, bool toObject,
+                         const CValueReport& report) override;
+    void SerializeFields(CArchive& ar) override;
+    void SetDefaults() override;
+
+    std::string AddressMask;
+    std::string AtmAddress;
+    std::string TrafficProfileList;
+    int32_t VcType = 0;
+    C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned
+};
+
+// The mapping page offers LANE virtual adapters a ninth connection type, "Multicast", which
+// has no word in the file.
+constexpr int32_t kVcTypeMulticast = 8;
+
+}  // namespace netloom

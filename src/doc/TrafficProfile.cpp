@@ -1,0 +1,98 @@
+#include "doc/TrafficProfile.h"
+
+#include "archive/Archive.h"
+#include "cfgfile/WordList.h"
+#include "doc/ObjectEditor.h"
+
+namespace netloom {
+
+namespace {
+void AppendRate(std::string& out, const Rate& rate) {
+    AppendDecimal(out, rate.Value);
+    out += ' ';
+    out.append(kRateUnitWords.At(rate.Unit));
+}
+}  // namespace
+
+C_Doc_TrafficProfile::C_Doc_TrafficProfile() {
+    SetDefaults();
+    m_nLevel = 1;
+    m_nType = DOC_TYPE_TRAFFIC_PROFILE;
+}
+
+void C_Doc_TrafficProfile::SetDefaults() {
+    m_nKeywords = kTrafficProfileKeywordCount;
+    m_pKeywords = kTrafficProfileKeywords;
+    m_pszSection = "TrafficProfile";
+    m_pszEndKeyword = "EndTrafficProfile";
+    m_nLevel = 1;
+    DescrType = 0;
+    QosClass = 0;
+    PeakRate = Rate{kMaxLineCellRate, RATE_CELLS};
+    SustainedRate = Rate{kMaxLineCellRate, RATE_CELLS};
+    MaxBurstSize = 1;
+}
+
+const std::string& C_Doc_TrafficProfile::GetLabel() {
+    m_label = "Tp";
+    AppendDecimal(m_label, m_nNumber);
+    const char* category = nullptr;
+    bool variable = false;
+    switch (DescrType) {
+        case 0: category = ": UBR (Best Effort), PCR "; break;
+        case 1: category = ": CBR, PCR "; break;
+        case 2: category = ": VBR (No Clp), PCR "; variable = true; break;
+        case 3: category = ": VBR (Clp, No Tagging), PCR "; variable = true; break;
+        case 4: category = ": VBR (Clp, Tagging), PCR "; variable = true; break;
+        default:
+            m_label += ": Unknown Traffic Type, Peak ";
+            AppendDecimal(m_label, PeakRate.Value);
+            m_label += " cells/s";
+            return m_label;
+    }
+    m_label += category;
+    AppendRate(m_label, PeakRate);
+    if (variable) {
+        m_label += ", SCR ";
+        AppendRate(m_label, SustainedRate);
+        m_label += ", Burst ";
+        AppendDecimal(m_label, MaxBurstSize);
+        m_label += " cells";
+    }
+    return m_label;
+}
+
+bool C_Doc_TrafficProfile::EditProperties() {
+    CObjectEditor* editor = GetObjectEditor();
+    return editor != nullptr && editor->Edit(*this);
+}
+
+void C_Doc_TrafficProfile::WriteDefinition(std::string& out, bool) {
+    CDocObject::WriteDefinition(out, true);
+}
+
+void C_Doc_TrafficProfile::TransferKeyword(int index, std::string& text, bool toObject,
+                                           const CValueReport& report) {
+    switch (index) {
+        case 0: TransferEnum(index, DescrType, kDescrTypeWords, text, toObject, report); break;
+        case 1: TransferEnum(index, QosClass, kQosClassWords, text, toObject, report); break;
+        case 2: TransferRate(PeakRate, text, toObject, report); break;
+        case 3: TransferRate(SustainedRate, text, toObject, report); break;
+        case 4: TransferInteger(MaxBurstSize, text, toObject); break;
+        default: break;
+    }
+}
+
+void C_Doc_TrafficProfile::SerializeFields(CArchive& ar) {
+    ar.Int32(DescrType);
+    ar.Int32(MaxBurstSize);
+    ar.Int32(PeakRate.Value);
+    ar.Int32(PeakRate.Unit);
+    ar.Int32(QosClass);
+    ar.Int32(SustainedRate.Value);
+    ar.Int32(SustainedRate.Unit);
+}
+
+void C_Doc_TrafficProfile::Serialize(CArchive& ar) { SerializeFields(ar); }
+
+}  // namespace netloom

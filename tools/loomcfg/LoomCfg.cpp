@@ -1,0 +1,329 @@
+#include "LoomCfg.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <ostream>
+#include <string_view>
+
+#include "cfgfile/MessageSink.h"
+#include "doc/NetloomDoc.h"
+#include "doc/TreeOutline.h"
+
+#ifndef NETLOOM_VERSION
+#define NETLOOM_VERSION "1.0.0"
+#endif
+
+namespace netloom {
+
+namespace {
+
+constexpr int kExitClean = 0;
+constexpr int kExitMessages = 1;
+constexpr int kExitTrouble = 2;
+
+const char kUsage[] =
+    "Usage: loomcfg check FILE...\n"
+    "       loomcfg format FILE [-o OUT]\n"
+    "       loomcfg tree [--hide-profiles] FILE\n"
+    "       loomcfg --help | --version\n"
+    "\n"
+    "Reads ATM adapter driver configuration files as Netloom does.\n"
+    "  check   print every reader message as FILE:LINE: TEXT\n"
+    "  format  write the file as Netloom saves it (to OUT, or standard output)\n"
+    "  tree    print the tree Netloom shows for the file\n"
+    "\n"
+    "Exit status: 0 no messages, 1 messages, 2 a file could not be read or written,\n"
+    "or the command line was wrong.\n";
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// Prints each message as FILE:LINE: TEXT and counts them.
+class CPrintingSink : public CMessageSink {
+public:
+    CPrintingSink(std::ostream& out, const std::string& file) : m_out(out), m_file(file) {}
+    void Report(int, const std::string& text, long line) override {
+        m_out << m_file << ':' << line << ": " << text << '\n';
+        ++m_count;
+    }
+    long Count() const { return m_count; }
+
+private:
+    std::ostream& m_out;
+    const std::string& m_file;
+    long m_count = 0;
+};
+
+// Reads a file into doc as opening it in Netloom does; -1 when it cannot be read, else the
+// number of messages.
+long OpenInto(CNetloomDoc& doc, const std::string& file, std::ostream& messages,
+              std::ostream& err) {
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(file, bytes, reason)) {
+        err << "loomcfg: " << file << ": " << reason << '\n';
+        return -1;
+    }
+    CPrintingSink sink(messages, file);
+    doc.DeleteContents();
+    doc.ReadText(bytes, &sink);
+    doc.Renumber();
+    return sink.Count();
+}
+
+int Usage(std::ostream& err) {
+    err << kUsage;
+    return kExitTrouble;
+}
+
+int RunCheck(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+    if (files.empty()) return Usage(err);
+    int status = kExitClean;
+    for (const auto& file : files) {
+        CNetloomDoc doc;
+        const long count = OpenInto(doc, file, out, err);
+        if (count < 0)
+            status = kExitTrouble;
+        else if (count > 0 && status == kExitClean)
+            status = kExitMessages;
+    }
+    return status;
+}
+
+int RunFormat(const std::string& file, const std::string* output, std::ostream& out,
+              std::ostream& err) {
+    CNetloomDoc doc;
+    const long count = OpenInto(doc, file, err, err);
+    if (count < 0) return kExitTrouble;
+    const std::string text = doc.ConfigurationText();
+    if (output) {
+        std::string reason;
+        if (!WriteFileSafely(*output, text, reason)) {
+            err << "loomcfg: " << *output << ": " << reason << '\n';
+            return kExitTrouble;
+        }
+    } else {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            err << "loomcfg: standard output: write failed\n";
+            return kExitTrouble;
+        }
+    }
+    return count > 0 ? kExitMessages : kExitClean;
+}
+
+int RunTree(const std::string& file, bool hideProfiles, std::ostream& out, std::ostream& err) {
+    CNetloomDoc doc;
+    const long count = OpenInto(doc, file, err, err);
+    if (count < 0) return kExitTrouble;
+    const auto nodes = BuildTreeOutline(doc.Cfgfile(), AbsolutePath(file), !hideProfiles);
+    for (const auto& node : nodes) {
+        out << std::string(static_cast<size_t>(node.depth) * 2, ' ') << node.label << '\n';
+    }
+    return count > 0 ? kExitMessages : kExitClean;
+}
+
+}  // namespace
+
+int RunLoomCfg(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return Usage(err);
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return kExitClean;
+    }
+    if (command == "--version") {
+        out << "loomcfg (Netloom) " << NETLOOM_VERSION << '\n';
+        return kExitClean;
+    }
+
+    std::vector<std::string> files;
+    const std::string* output = nullptr;
+    bool hideProfiles = false;
+    bool optionsEnded = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            out << kUsage;
+            return kExitClean;
+        } else if (!optionsEnded && command == "format" && (arg == "-o" || arg == "--output")) {
+            if (output || i + 1 >= args.size()) return Usage(err);
+            output = &args[++i];
+        } else if (!optionsEnded && command == "tree" && arg == "--hide-profiles") {
+            hideProfiles = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            err << "loomcfg: unknown option " << arg << '\n';
+            return Usage(err);
+        } else {
+            files.push_back(arg);
+        }
+    }
+
+    if (command == "check") return RunCheck(files, out, err);
+    if (command == "format") {
+        if (files.size() != 1) return Usage(err);
+        return RunFormat(files[0], output, out, err);
+    }
+    if (command == "tree") {
+        if (files.size() != 1) return Usage(err);
+        return RunTree(files[0], hideProfiles, out, err);
+    }
+    err << "loomcfg: unknown command " << command << '\n';
+    return Usage(err);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        reason = SystemReason(EISDIR);
+        return false;
+    }
+    bytes.clear();
+    if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            reason = SystemReason(errno);
+            ::close(fd);
+            return false;
+        }
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason) {
+    // Write through a symbolic link to the file it names, so the link itself survives.
+    std::string target = path;
+    char resolved[PATH_MAX];
+    struct stat lst {};
+    if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+        if (::realpath(path.c_str(), resolved) != nullptr) {
+            target = resolved;
+        } else {
+            // A dangling link: create the file it points to.
+            const ssize_t n = ::readlink(path.c_str(), resolved, sizeof resolved - 1);
+            if (n > 0) {
+                resolved[n] = '\0';
+                target = resolved[0] == '/' ? std::string(resolved)
+                                            : DirectoryOf(path) + "/" + resolved;
+            }
+        }
+    }
+    mode_t mode = 0666;
+    bool keepMode = false;
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            reason = SystemReason(EISDIR);
+            return false;
+        }
+        mode = st.st_mode & 07777;
+        keepMode = true;
+    }
+    std::string temp = DirectoryOf(target) + "/.loomcfg-XXXXXX";
+    std::vector<char> name(temp.begin(), temp.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    temp.assign(name.data());
+    int error = 0;
+    if (!WriteAll(fd, bytes)) error = errno;
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error) {
+        if (keepMode) {
+            if (::fchmod(fd, mode) != 0) error = errno;
+        } else {
+            // A new file gets the usual permissions under the process's umask.
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            if (::fchmod(fd, mode & ~mask) != 0) error = errno;
+        }
+    }
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        reason = SystemReason(error);
+        return false;
+    }
+    return true;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::string joined;
+    if (!path.empty() && path[0] == '/') {
+        joined = path;
+    } else {
+        char cwd[PATH_MAX];
+        joined = ::getcwd(cwd, sizeof cwd) ? std::string(cwd) : std::string();
+        joined += '/';
+        joined += path;
+    }
+    std::vector<std::string_view> parts;
+    std::string_view rest(joined);
+    while (!rest.empty()) {
+        const size_t slash = rest.find('/');
+        const std::string_view part = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        if (part.empty() || part == ".") continue;
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+            continue;
+        }
+        parts.push_back(part);
+    }
+    std::string out;
+    for (const auto& part : parts) {
+        out += '/';
+        out.append(part);
+    }
+    return out.empty() ? "/" : out;
+}
+
+}  // namespace netloom
