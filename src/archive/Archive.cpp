@@ -24,7 +24,8 @@ void CArchive::WriteU16(uint16_t v) {
 }
 
 void CArchive::WriteU32(uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) m_out->push_back(static_cast<uint8_t>(v >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        m_out->push_back(static_cast<uint8_t>(v >> shift));
 }
 
 uint8_t CArchive::ReadU8() {
@@ -42,7 +43,8 @@ uint16_t CArchive::ReadU16() {
 uint32_t CArchive::ReadU32() {
     Need(4);
     uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | m_data[m_pos + static_cast<size_t>(i)];
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | m_data[m_pos + static_cast<size_t>(i)];
     m_pos += 4;
     return v;
 }
@@ -156,7 +158,8 @@ void CArchive::ReadClassIdentity(std::string_view expectedClass) {
             const uint32_t big = ReadU32();
             if ((big & kBigClassFlag) == 0) throw CArchiveException("reference to an element");
             index = big & ~kBigClassFlag;
-            if (index < kBigIndexTag) throw CArchiveException("class index not in its shortest form");
+            if (index < kBigIndexTag)
+                throw CArchiveException("class index not in its shortest form");
         } else if (tag & kClassTag) {
             index = tag & ~kClassTag;
         } else {

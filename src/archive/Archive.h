@@ -18,12 +18,12 @@
 namespace netloom {
 
 class CArchiveException : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class CArchive {
-public:
+  public:
     // An archive that stores into out (appending).
     explicit CArchive(std::vector<uint8_t>& out);
     // An archive that loads from the given bytes; they must outlive the archive.
@@ -54,7 +54,7 @@ public:
     uint32_t ReadU32();
     uint8_t ReadU8();
 
-private:
+  private:
     void Need(size_t bytes) const;
 
     std::vector<uint8_t>* m_out = nullptr;

@@ -20,13 +20,20 @@ CClipObject::~CClipObject() = default;
 
 std::unique_ptr<CDocObject> CClipObject::CreateObject(uint16_t kind) {
     switch (kind) {
-        case DOC_TYPE_CFGFILE: return std::make_unique<C_Doc_Cfgfile>();
-        case DOC_TYPE_ADAPTER: return std::make_unique<C_Doc_Adapter>();
-        case DOC_TYPE_TRAFFIC_PROFILE: return std::make_unique<C_Doc_TrafficProfile>();
-        case DOC_TYPE_ELAN: return std::make_unique<C_Doc_Elan>(ELAN_LANE);
-        case DOC_TYPE_PVC: return std::make_unique<C_Doc_Pvc>();
-        case DOC_TYPE_TP_MAPPING: return std::make_unique<C_Doc_TpMapping>();
-        default: return nullptr;
+        case DOC_TYPE_CFGFILE:
+            return std::make_unique<C_Doc_Cfgfile>();
+        case DOC_TYPE_ADAPTER:
+            return std::make_unique<C_Doc_Adapter>();
+        case DOC_TYPE_TRAFFIC_PROFILE:
+            return std::make_unique<C_Doc_TrafficProfile>();
+        case DOC_TYPE_ELAN:
+            return std::make_unique<C_Doc_Elan>(ELAN_LANE);
+        case DOC_TYPE_PVC:
+            return std::make_unique<C_Doc_Pvc>();
+        case DOC_TYPE_TP_MAPPING:
+            return std::make_unique<C_Doc_TpMapping>();
+        default:
+            return nullptr;
     }
 }
 

@@ -13,7 +13,7 @@ class CDocObject;
 class CNetloomDoc;
 
 class CClipObject {
-public:
+  public:
     // An envelope for reading: it will create and own the object.
     CClipObject();
     // An envelope around an existing object, for writing; kind is the object's type code.
@@ -46,7 +46,7 @@ public:
     bool m_bOwnsObject = false;
     bool m_bInserted = false;
 
-private:
+  private:
     std::unique_ptr<CDocObject> m_owned;
 };
 

@@ -3,9 +3,12 @@
 namespace netloom {
 
 const KeywordEntry kAdapterKeywords[] = {
-    {"EmptyCells", 0},  {"EnableSvcSupport", 0}, {"FramingMode", 0}, {"IlmiRegisterAddresses", 0},
-    {"LecsAtmAddress", 0}, {"MasterTiming", 0},  {"MaxLineRate", 0}, {"MaxPvcs", 0},
-    {"MaxVciBits", 0},  {"MaxVpiBits", 0},       {"UniVersion", 0},  {nullptr, 0},
+    {"EmptyCells", 0},     {"EnableSvcSupport", 0},
+    {"FramingMode", 0},    {"IlmiRegisterAddresses", 0},
+    {"LecsAtmAddress", 0}, {"MasterTiming", 0},
+    {"MaxLineRate", 0},    {"MaxPvcs", 0},
+    {"MaxVciBits", 0},     {"MaxVpiBits", 0},
+    {"UniVersion", 0},     {nullptr, 0},
 };
 
 const KeywordEntry kTrafficProfileKeywords[] = {
@@ -45,9 +48,9 @@ const KeywordEntry kElanKeywords[] = {
 };
 
 const KeywordEntry kPvcKeywords[] = {
-    {"AtmAddress", 'L'}, {"PvcType", 'L'},          {"Vpi", 0},
-    {"Vci", 0},          {"UserInstance", 0},       {"TrafficProfileSelector", 0},
-    {"IpAddress", 'C'},  {"MacAddress", 'B'},       {nullptr, 0},
+    {"AtmAddress", 'L'}, {"PvcType", 'L'},    {"Vpi", 0},
+    {"Vci", 0},          {"UserInstance", 0}, {"TrafficProfileSelector", 0},
+    {"IpAddress", 'C'},  {"MacAddress", 'B'}, {nullptr, 0},
 };
 
 const KeywordEntry kTpMappingKeywords[] = {

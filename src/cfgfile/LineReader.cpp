@@ -8,7 +8,8 @@ namespace netloom {
 namespace {
 size_t SkipLeadingSpace(std::string_view text) {
     size_t pos = 0;
-    while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos]))) ++pos;
+    while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos])))
+        ++pos;
     return pos;
 }
 }  // namespace
@@ -31,7 +32,8 @@ bool SplitKeywordLine(std::string_view line, std::string& keyword, std::string& 
     if (line.empty() || line.front() == ';') return false;
     // Only a blank or a tab ends the keyword; other white space belongs to it.
     size_t end = 0;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+    while (end < line.size() && line[end] != ' ' && line[end] != '\t')
+        ++end;
     keyword.assign(line.substr(0, end));
     if (end < line.size()) {
         std::string_view rest = line.substr(end + 1);
@@ -51,7 +53,8 @@ bool CConfigReader::NextRawLine(std::string_view& line) {
     if (m_pos >= m_text.size()) return false;
     const size_t start = m_pos;
     size_t end = start;
-    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r') ++end;
+    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+        ++end;
     line = m_text.substr(start, end - start);
     if (end < m_text.size()) {
         // LF, CR LF or a lone CR ends the line; the byte after a lone CR starts the next one.

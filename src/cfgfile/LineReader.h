@@ -20,7 +20,7 @@ bool SplitKeywordLine(std::string_view line, std::string& keyword, std::string& 
 void RewriteOlderWords(std::string& keyword, std::string& value);
 
 class CConfigReader {
-public:
+  public:
     CConfigReader(std::string_view text, CMessageSink* sink);
 
     // The next keyword line (comments and blank lines skipped); false at the end of the text.
@@ -38,7 +38,7 @@ public:
     // a PVC's UserInstance indexes it. The table does not own the objects.
     std::vector<C_Doc_Elan*>& VirtualAdapterTable() { return m_elanTable; }
 
-private:
+  private:
     bool NextRawLine(std::string_view& line);
 
     std::string_view m_text;

@@ -7,7 +7,7 @@
 namespace netloom {
 
 class CMessageSink {
-public:
+  public:
     virtual ~CMessageSink() = default;
     // id: string-table id of the message; text: the formatted message; line: 1-based line
     // number of the line that caused it.

@@ -62,9 +62,12 @@ int32_t ReadElanType(CConfigReader& ar, const std::string& lineValue) {
     switch (found) {
         case 0:
         case 1:
-        case 2: return found;
-        case 3: return ELAN_CLASSICAL_IP;  // "Rfc1577"
-        case 4: return ELAN_RFC1483;       // "Rfc1483"
+        case 2:
+            return found;
+        case 3:
+            return ELAN_CLASSICAL_IP;  // "Rfc1577"
+        case 4:
+            return ELAN_RFC1483;  // "Rfc1483"
         default:
             // The message has one insert, numbered %2 in the string table.
             ar.Report(IDS_ILLEGAL_ELAN_TYPE, FormatString(IDS_ILLEGAL_ELAN_TYPE, {"", typeWord}));

@@ -9,7 +9,8 @@ namespace netloom {
 namespace {
 
 size_t SkipSpace(std::string_view text, size_t pos) {
-    while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos]))) ++pos;
+    while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos])))
+        ++pos;
     return pos;
 }
 
@@ -55,7 +56,9 @@ bool ReadBoolean(std::string_view value) {
     return EqualsNoCase(value, "yes") || EqualsNoCase(value, "true") || value == "1";
 }
 
-std::string WriteBoolean(int32_t value) { return value ? "Yes" : "No"; }
+std::string WriteBoolean(int32_t value) {
+    return value ? "Yes" : "No";
+}
 
 bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed) {
     size_t pos = SkipSpace(text, 0);
@@ -85,7 +88,9 @@ bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed) {
     return true;
 }
 
-std::string WriteDecimal(int32_t value) { return std::to_string(value); }
+std::string WriteDecimal(int32_t value) {
+    return std::to_string(value);
+}
 
 bool ScanHex(std::string_view text, int32_t& out) {
     size_t pos = SkipSpace(text, 0);
@@ -96,7 +101,8 @@ bool ScanHex(std::string_view text, int32_t& out) {
     }
     // "0x" is a prefix only when a hexadecimal digit follows it; otherwise the "0" alone is
     // the number.
-    if (pos + 2 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X') &&
+    if (pos + 2 < text.size() && text[pos] == '0' &&
+        (text[pos + 1] == 'x' || text[pos + 1] == 'X') &&
         HexDigitValue(static_cast<unsigned char>(text[pos + 2])) >= 0) {
         pos += 2;
     }
@@ -122,8 +128,10 @@ std::string WriteHex4(int32_t value) {
         v >>= 4;
     } while (v != 0);
     std::string out;
-    for (int pad = n; pad < 4; ++pad) out += '0';
-    while (n > 0) out += buf[--n];
+    for (int pad = n; pad < 4; ++pad)
+        out += '0';
+    while (n > 0)
+        out += buf[--n];
     return out;
 }
 

@@ -23,10 +23,9 @@ constexpr std::string_view kQosClass[] = {"QOS_NONE", "QOS_1", "QOS_2", "QOS_3",
 constexpr std::string_view kEncapsulation[] = {"LlcSnapBridged", "LlcSnap"};
 constexpr std::string_view kLanType[] = {"Ethernet", "Token-Ring"};
 constexpr std::string_view kPvcType[] = {"Unknown", "ControlDirect", "MulticastSend"};
-constexpr std::string_view kVcType[] = {"AnyType",           "AnyLaneType",
-                                        "LaneDataType",      "LaneCtrlType",
-                                        "LaneMsType",        "AnyClassicalIPType",
-                                        "ClassicalIPDataType", "ClassicalIPCtrlType"};
+constexpr std::string_view kVcType[] = {
+    "AnyType",    "AnyLaneType",        "LaneDataType",        "LaneCtrlType",
+    "LaneMsType", "AnyClassicalIPType", "ClassicalIPDataType", "ClassicalIPCtrlType"};
 constexpr std::string_view kRateUnit[] = {"Cells", "Kbps", "Mbps"};
 constexpr std::string_view kElanType[] = {"LanEmulation", "ClassicalIp",
                                           "MultiProtocolEncapsulation"};

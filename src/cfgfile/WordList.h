@@ -30,9 +30,9 @@ extern const WordList kEncapsulationWords;
 extern const WordList kLanTypeWords;
 extern const WordList kPvcTypeWords;
 extern const WordList kVcTypeWords;
-extern const WordList kRateUnitWords;        // "Cells", "Kbps", "Mbps"
-extern const WordList kElanTypeWords;        // the three words that are written
-extern const WordList kElanTypeReadWords;    // the five words that are read
+extern const WordList kRateUnitWords;      // "Cells", "Kbps", "Mbps"
+extern const WordList kElanTypeWords;      // the three words that are written
+extern const WordList kElanTypeReadWords;  // the five words that are read
 
 // Rate units (index into kRateUnitWords).
 enum RateUnit : int32_t { RATE_CELLS = 0, RATE_KBPS = 1, RATE_MBPS = 2 };

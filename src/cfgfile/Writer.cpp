@@ -76,7 +76,8 @@ void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
         if (profile->DescrType == 0) profile->SustainedRate = profile->PeakRate;
         profile->WriteDefinition(out, true);
     }
-    for (auto& elan : VirtualAdapters) elan->WriteDefinition(out, true);
+    for (auto& elan : VirtualAdapters)
+        elan->WriteDefinition(out, true);
     out += "End";
     out += m_pszSection;
     out += kEol;
@@ -91,7 +92,8 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
         out += kEol;
     }
     WriteKeywordLines(out);
-    for (auto& mapping : Mappings) mapping->WriteDefinition(out, true);
+    for (auto& mapping : Mappings)
+        mapping->WriteDefinition(out, true);
     AppendBlockClosing(out, indent, m_pszSection);
     for (auto& pvc : Pvcs) {
         pvc->UserInstance = m_nNumber;
@@ -100,7 +102,8 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
 }
 
 void C_Doc_Cfgfile::WriteDefinition(std::string& out, bool) {
-    for (auto& adapter : Adapters) adapter->WriteDefinition(out, true);
+    for (auto& adapter : Adapters)
+        adapter->WriteDefinition(out, true);
 }
 
 }  // namespace netloom

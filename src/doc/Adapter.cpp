@@ -54,18 +54,41 @@ bool C_Doc_Adapter::IsKeywordUsed(int index) {
 void C_Doc_Adapter::TransferKeyword(int index, std::string& text, bool toObject,
                                     const CValueReport& report) {
     switch (index) {
-        case 0: TransferEnum(index, EmptyCells, kEmptyCellsWords, text, toObject, report); break;
-        case 1: TransferBoolean(EnableSvcSupport, text, toObject); break;
-        case 2: TransferEnum(index, FramingMode, kFramingModeWords, text, toObject, report); break;
-        case 3: TransferBoolean(IlmiRegisterAddresses, text, toObject); break;
-        case 4: TransferText(LecsAtmAddress, text, toObject); break;
-        case 5: TransferBoolean(MasterTiming, text, toObject); break;
-        case 6: TransferRate(MaxLineRate, text, toObject, report); break;
-        case 7: TransferInteger(MaxPvcs, text, toObject); break;
-        case 8: TransferInteger(MaxVciBits, text, toObject); break;
-        case 9: TransferInteger(MaxVpiBits, text, toObject); break;
-        case 10: TransferEnum(index, UniVersion, kUniVersionWords, text, toObject, report); break;
-        default: break;
+        case 0:
+            TransferEnum(index, EmptyCells, kEmptyCellsWords, text, toObject, report);
+            break;
+        case 1:
+            TransferBoolean(EnableSvcSupport, text, toObject);
+            break;
+        case 2:
+            TransferEnum(index, FramingMode, kFramingModeWords, text, toObject, report);
+            break;
+        case 3:
+            TransferBoolean(IlmiRegisterAddresses, text, toObject);
+            break;
+        case 4:
+            TransferText(LecsAtmAddress, text, toObject);
+            break;
+        case 5:
+            TransferBoolean(MasterTiming, text, toObject);
+            break;
+        case 6:
+            TransferRate(MaxLineRate, text, toObject, report);
+            break;
+        case 7:
+            TransferInteger(MaxPvcs, text, toObject);
+            break;
+        case 8:
+            TransferInteger(MaxVciBits, text, toObject);
+            break;
+        case 9:
+            TransferInteger(MaxVpiBits, text, toObject);
+            break;
+        case 10:
+            TransferEnum(index, UniVersion, kUniVersionWords, text, toObject, report);
+            break;
+        default:
+            break;
     }
 }
 
@@ -106,7 +129,8 @@ bool C_Doc_Adapter::GetTrafficProfileName(int index, std::string& out) {
 
 size_t C_Doc_Adapter::CountPvcs() const {
     size_t count = 0;
-    for (const auto& elan : VirtualAdapters) count += elan->Pvcs.size();
+    for (const auto& elan : VirtualAdapters)
+        count += elan->Pvcs.size();
     return count;
 }
 

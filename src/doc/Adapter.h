@@ -12,7 +12,7 @@ class C_Doc_TrafficProfile;
 class C_Doc_Elan;
 
 class C_Doc_Adapter : public CDocObject {
-public:
+  public:
     static constexpr const char* kClassName = "C_Doc_Adapter";
 
     C_Doc_Adapter();

@@ -10,9 +10,13 @@
 
 namespace netloom {
 
-C_Doc_Cfgfile::C_Doc_Cfgfile() { m_nType = DOC_TYPE_CFGFILE; }
+C_Doc_Cfgfile::C_Doc_Cfgfile() {
+    m_nType = DOC_TYPE_CFGFILE;
+}
 
-C_Doc_Cfgfile::~C_Doc_Cfgfile() { DeleteContents(); }
+C_Doc_Cfgfile::~C_Doc_Cfgfile() {
+    DeleteContents();
+}
 
 const std::string& C_Doc_Cfgfile::GetLabel() {
     m_label = m_name;

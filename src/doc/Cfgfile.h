@@ -13,7 +13,7 @@ class C_Doc_Adapter;
 enum AdapterModel : int32_t { MODEL_KA210X = 0, MODEL_KA3301 = 1 };
 
 class C_Doc_Cfgfile : public CDocObject {
-public:
+  public:
     static constexpr const char* kClassName = "C_Doc_Cfgfile";
 
     C_Doc_Cfgfile();

@@ -10,8 +10,12 @@ namespace netloom {
 CDocObject::CDocObject() : m_label("Document Object") {}
 
 void CDocObject::Serialize(CArchive&) {}
-const std::string& CDocObject::GetLabel() { return m_label; }
-bool CDocObject::EditProperties() { return false; }
+const std::string& CDocObject::GetLabel() {
+    return m_label;
+}
+bool CDocObject::EditProperties() {
+    return false;
+}
 void CDocObject::SerializeFields(CArchive&) {}
 void CDocObject::SetDefaults() {}
 void CDocObject::TransferKeyword(int, std::string&, bool, const CValueReport&) {}
@@ -38,7 +42,9 @@ std::string CDocObject::Indent() const {
     return std::string(static_cast<size_t>(m_nLevel > 0 ? m_nLevel : 0) * 4, ' ');
 }
 
-void AppendDecimal(std::string& out, int32_t value) { out += std::to_string(value); }
+void AppendDecimal(std::string& out, int32_t value) {
+    out += std::to_string(value);
+}
 
 void CDocObject::TransferBoolean(int32_t& field, std::string& text, bool toObject) {
     if (toObject)
@@ -80,7 +86,8 @@ void CDocObject::TransferEnum(int index, int32_t& field, const WordList& words, 
     }
     const int found = words.Find(text);
     if (found < 0) {
-        report.Report(IDS_ILLEGAL_VALUE, FormatString(IDS_ILLEGAL_VALUE, {text, KeywordName(index)}));
+        report.Report(IDS_ILLEGAL_VALUE,
+                      FormatString(IDS_ILLEGAL_VALUE, {text, KeywordName(index)}));
         return;
     }
     field = found;

@@ -35,7 +35,7 @@ struct Rate {
 };
 
 class CDocObject {
-public:
+  public:
     CDocObject();
     virtual ~CDocObject() = default;
     CDocObject(const CDocObject&) = delete;
@@ -72,7 +72,7 @@ public:
     std::string m_label;
     CTreeNodeRef m_node;
 
-protected:
+  protected:
     // The blanks before this object's Define line.
     std::string Indent() const;
     // The keyword lines of the object, in table order, by IsKeywordUsed and non-empty value.

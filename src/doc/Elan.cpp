@@ -89,47 +89,109 @@ bool C_Doc_Elan::EditProperties() {
 bool C_Doc_Elan::IsKeywordUsed(int index) {
     if (index < 0 || index >= m_nKeywords) return false;
     switch (m_pKeywords[index].scope) {
-        case 0: return true;
-        case 'L': return Type == ELAN_LANE;
-        case 'l': return Type != ELAN_LANE;
-        case 'C': return Type == ELAN_CLASSICAL_IP;
-        case 'M': return Type == ELAN_RFC1483;
-        case 'm': return Type != ELAN_RFC1483;
-        default: return false;
+        case 0:
+            return true;
+        case 'L':
+            return Type == ELAN_LANE;
+        case 'l':
+            return Type != ELAN_LANE;
+        case 'C':
+            return Type == ELAN_CLASSICAL_IP;
+        case 'M':
+            return Type == ELAN_RFC1483;
+        case 'm':
+            return Type != ELAN_RFC1483;
+        default:
+            return false;
     }
 }
 
 void C_Doc_Elan::TransferKeyword(int index, std::string& text, bool toObject,
                                  const CValueReport& report) {
     switch (index) {
-        case 0: TransferInteger(AgingTime, text, toObject); break;
-        case 1: TransferInteger(ArpResponseTime, text, toObject); break;
-        case 2: TransferText(ArpServer, text, toObject); break;
-        case 3: TransferInteger(ArpTimeout, text, toObject); break;
-        case 4: TransferText(AtmAddress, text, toObject); break;
-        case 5: TransferInteger(DefaultTrafficProfile, text, toObject); break;
-        case 6: TransferEnum(index, Encapsulation, kEncapsulationWords, text, toObject, report); break;
-        case 7: TransferInteger(FlushTimeout, text, toObject); break;
-        case 8: TransferInteger(ForwardDelayTime, text, toObject); break;
-        case 9: TransferText(IpAddress, text, toObject); break;
-        case 10: TransferInteger(JoinTimeout, text, toObject); break;
-        case 11: TransferText(LanName, text, toObject); break;
-        case 12: TransferEnum(index, LanType, kLanTypeWords, text, toObject, report); break;
-        case 13: TransferInteger(MaxArpRetryCount, text, toObject); break;
-        case 14: TransferInteger(MaxDataFrameSize, text, toObject); break;
-        case 15: TransferInteger(MaxDdVccs, text, toObject); break;
-        case 16: TransferInteger(MaxDestinations, text, toObject); break;
-        case 17: TransferRate(MaxReceiveRateDifference, text, toObject, report); break;
-        case 18: TransferRate(MaxTransmitRateDifference, text, toObject, report); break;
-        case 19: TransferInteger(MaxUnknownFrameCount, text, toObject); break;
-        case 20: TransferInteger(MaxUnknownFrameTime, text, toObject); break;
-        case 21: TransferInteger(MaximumOpenCircuits, text, toObject); break;
-        case 22: TransferInteger(MtuSize, text, toObject); break;
-        case 23: TransferBoolean(PromiscuousMode, text, toObject); break;
-        case 24: TransferText(ServerAtmAddress, text, toObject); break;
-        case 25: TransferHexMask(TraceMask, text, toObject); break;
-        case 26: TransferInteger(VccTimeoutPeriod, text, toObject); break;
-        default: break;
+        case 0:
+            TransferInteger(AgingTime, text, toObject);
+            break;
+        case 1:
+            TransferInteger(ArpResponseTime, text, toObject);
+            break;
+        case 2:
+            TransferText(ArpServer, text, toObject);
+            break;
+        case 3:
+            TransferInteger(ArpTimeout, text, toObject);
+            break;
+        case 4:
+            TransferText(AtmAddress, text, toObject);
+            break;
+        case 5:
+            TransferInteger(DefaultTrafficProfile, text, toObject);
+            break;
+        case 6:
+            TransferEnum(index, Encapsulation, kEncapsulationWords, text, toObject, report);
+            break;
+        case 7:
+            TransferInteger(FlushTimeout, text, toObject);
+            break;
+        case 8:
+            TransferInteger(ForwardDelayTime, text, toObject);
+            break;
+        case 9:
+            TransferText(IpAddress, text, toObject);
+            break;
+        case 10:
+            TransferInteger(JoinTimeout, text, toObject);
+            break;
+        case 11:
+            TransferText(LanName, text, toObject);
+            break;
+        case 12:
+            TransferEnum(index, LanType, kLanTypeWords, text, toObject, report);
+            break;
+        case 13:
+            TransferInteger(MaxArpRetryCount, text, toObject);
+            break;
+        case 14:
+            TransferInteger(MaxDataFrameSize, text, toObject);
+            break;
+        case 15:
+            TransferInteger(MaxDdVccs, text, toObject);
+            break;
+        case 16:
+            TransferInteger(MaxDestinations, text, toObject);
+            break;
+        case 17:
+            TransferRate(MaxReceiveRateDifference, text, toObject, report);
+            break;
+        case 18:
+            TransferRate(MaxTransmitRateDifference, text, toObject, report);
+            break;
+        case 19:
+            TransferInteger(MaxUnknownFrameCount, text, toObject);
+            break;
+        case 20:
+            TransferInteger(MaxUnknownFrameTime, text, toObject);
+            break;
+        case 21:
+            TransferInteger(MaximumOpenCircuits, text, toObject);
+            break;
+        case 22:
+            TransferInteger(MtuSize, text, toObject);
+            break;
+        case 23:
+            TransferBoolean(PromiscuousMode, text, toObject);
+            break;
+        case 24:
+            TransferText(ServerAtmAddress, text, toObject);
+            break;
+        case 25:
+            TransferHexMask(TraceMask, text, toObject);
+            break;
+        case 26:
+            TransferInteger(VccTimeoutPeriod, text, toObject);
+            break;
+        default:
+            break;
     }
 }
 

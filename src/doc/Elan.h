@@ -16,7 +16,7 @@ class C_Doc_Pvc;
 enum ElanType : int32_t { ELAN_LANE = 0, ELAN_CLASSICAL_IP = 1, ELAN_RFC1483 = 2 };
 
 class C_Doc_Elan : public CDocObject {
-public:
+  public:
     static constexpr const char* kClassName = "C_Doc_Elan";
 
     explicit C_Doc_Elan(int32_t type = ELAN_LANE);

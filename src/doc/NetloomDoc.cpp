@@ -89,11 +89,14 @@ void CNetloomDoc::Renumber() {
     // Labels last: a PVC's label depends on its owner's type, set above.
     for (auto& adapter : m_cfgfile.Adapters) {
         adapter->m_node.SetText(adapter->GetLabel());
-        for (auto& profile : adapter->TrafficProfiles) profile->m_node.SetText(profile->GetLabel());
+        for (auto& profile : adapter->TrafficProfiles)
+            profile->m_node.SetText(profile->GetLabel());
         for (auto& elan : adapter->VirtualAdapters) {
             elan->m_node.SetText(elan->GetLabel());
-            for (auto& pvc : elan->Pvcs) pvc->m_node.SetText(pvc->GetLabel());
-            for (auto& mapping : elan->Mappings) mapping->m_node.SetText(mapping->GetLabel());
+            for (auto& pvc : elan->Pvcs)
+                pvc->m_node.SetText(pvc->GetLabel());
+            for (auto& mapping : elan->Mappings)
+                mapping->m_node.SetText(mapping->GetLabel());
         }
     }
 }
@@ -103,7 +106,9 @@ bool CNetloomDoc::AddPastedObject(std::unique_ptr<CDocObject> object,
     bool added = false;
     if (object) {
         switch (object->m_nType) {
-            case DOC_TYPE_ADAPTER: added = AppendAs(object, m_cfgfile.Adapters); break;
+            case DOC_TYPE_ADAPTER:
+                added = AppendAs(object, m_cfgfile.Adapters);
+                break;
             case DOC_TYPE_TRAFFIC_PROFILE:
                 if (m_pCurAdapter) added = AppendAs(object, m_pCurAdapter->TrafficProfiles);
                 break;
@@ -116,7 +121,8 @@ bool CNetloomDoc::AddPastedObject(std::unique_ptr<CDocObject> object,
             case DOC_TYPE_TP_MAPPING:
                 if (m_pCurElan) added = AppendAs(object, m_pCurElan->Mappings);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     Renumber();
@@ -128,7 +134,9 @@ std::unique_ptr<CDocObject> CNetloomDoc::RemoveObject(CDocObject* object) {
     std::unique_ptr<CDocObject> taken;
     if (object) {
         switch (object->m_nType) {
-            case DOC_TYPE_ADAPTER: taken = TakeOut(object, m_cfgfile.Adapters); break;
+            case DOC_TYPE_ADAPTER:
+                taken = TakeOut(object, m_cfgfile.Adapters);
+                break;
             case DOC_TYPE_TRAFFIC_PROFILE:
                 if (m_pCurAdapter) taken = TakeOut(object, m_pCurAdapter->TrafficProfiles);
                 break;
@@ -141,7 +149,8 @@ std::unique_ptr<CDocObject> CNetloomDoc::RemoveObject(CDocObject* object) {
             case DOC_TYPE_TP_MAPPING:
                 if (m_pCurElan) taken = TakeOut(object, m_pCurElan->Mappings);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     Renumber();

@@ -17,7 +17,7 @@ class C_Doc_TpMapping;
 class CMessageSink;
 
 class CNetloomDoc {
-public:
+  public:
     CNetloomDoc();
     ~CNetloomDoc();
     CNetloomDoc(const CNetloomDoc&) = delete;
@@ -57,7 +57,7 @@ public:
     C_Doc_Pvc* m_pCurPvc = nullptr;
     C_Doc_TpMapping* m_pCurMapping = nullptr;
 
-private:
+  private:
     C_Doc_Cfgfile m_cfgfile;
     bool m_bModified = false;
 };

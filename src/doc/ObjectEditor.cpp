@@ -6,7 +6,9 @@ namespace {
 CObjectEditor* g_editor = nullptr;
 }
 
-CObjectEditor* GetObjectEditor() { return g_editor; }
+CObjectEditor* GetObjectEditor() {
+    return g_editor;
+}
 
 CObjectEditor* SetObjectEditor(CObjectEditor* editor) {
     CObjectEditor* previous = g_editor;

@@ -13,7 +13,7 @@ class C_Doc_Pvc;
 class C_Doc_Cfgfile;
 
 class CObjectEditor {
-public:
+  public:
     virtual ~CObjectEditor() = default;
     // Each returns true when the user confirmed with OK; the object is changed only then.
     virtual bool Edit(C_Doc_Adapter& adapter) = 0;

@@ -53,7 +53,9 @@ bool C_Doc_Pvc::EditProperties() {
     return editor != nullptr && editor->Edit(*this);
 }
 
-void C_Doc_Pvc::WriteDefinition(std::string& out, bool) { CDocObject::WriteDefinition(out, true); }
+void C_Doc_Pvc::WriteDefinition(std::string& out, bool) {
+    CDocObject::WriteDefinition(out, true);
+}
 
 bool C_Doc_Pvc::IsKeywordUsed(int index) {
     if (index < 0 || index >= m_nKeywords) return false;
@@ -62,25 +64,46 @@ bool C_Doc_Pvc::IsKeywordUsed(int index) {
     // A PVC without an owner has no type to decide by; its scoped keywords stay unwritten.
     if (VirtualAdapter == nullptr) return false;
     switch (scope) {
-        case 'L': return VirtualAdapter->Type == ELAN_LANE;
-        case 'C': return VirtualAdapter->Type == ELAN_CLASSICAL_IP;
-        case 'B': return VirtualAdapter->Type == ELAN_RFC1483 && VirtualAdapter->Encapsulation == 1;
-        default: return false;
+        case 'L':
+            return VirtualAdapter->Type == ELAN_LANE;
+        case 'C':
+            return VirtualAdapter->Type == ELAN_CLASSICAL_IP;
+        case 'B':
+            return VirtualAdapter->Type == ELAN_RFC1483 && VirtualAdapter->Encapsulation == 1;
+        default:
+            return false;
     }
 }
 
 void C_Doc_Pvc::TransferKeyword(int index, std::string& text, bool toObject,
                                 const CValueReport& report) {
     switch (index) {
-        case 0: TransferText(AtmAddress, text, toObject); break;
-        case 1: TransferEnum(index, PvcType, kPvcTypeWords, text, toObject, report); break;
-        case 2: TransferInteger(Vpi, text, toObject); break;
-        case 3: TransferInteger(Vci, text, toObject); break;
-        case 4: TransferInteger(UserInstance, text, toObject); break;
-        case 5: TransferInteger(TrafficProfileSelector, text, toObject); break;
-        case 6: TransferText(IpAddress, text, toObject); break;
-        case 7: TransferText(MacAddress, text, toObject); break;
-        default: break;
+        case 0:
+            TransferText(AtmAddress, text, toObject);
+            break;
+        case 1:
+            TransferEnum(index, PvcType, kPvcTypeWords, text, toObject, report);
+            break;
+        case 2:
+            TransferInteger(Vpi, text, toObject);
+            break;
+        case 3:
+            TransferInteger(Vci, text, toObject);
+            break;
+        case 4:
+            TransferInteger(UserInstance, text, toObject);
+            break;
+        case 5:
+            TransferInteger(TrafficProfileSelector, text, toObject);
+            break;
+        case 6:
+            TransferText(IpAddress, text, toObject);
+            break;
+        case 7:
+            TransferText(MacAddress, text, toObject);
+            break;
+        default:
+            break;
     }
 }
 
@@ -95,6 +118,8 @@ void C_Doc_Pvc::SerializeFields(CArchive& ar) {
     ar.Int32(Vpi);
 }
 
-void C_Doc_Pvc::Serialize(CArchive& ar) { SerializeFields(ar); }
+void C_Doc_Pvc::Serialize(CArchive& ar) {
+    SerializeFields(ar);
+}
 
 }  // namespace netloom

@@ -8,7 +8,7 @@ namespace netloom {
 class C_Doc_Elan;
 
 class C_Doc_Pvc : public CDocObject {
-public:
+  public:
     static constexpr const char* kClassName = "C_Doc_Pvc";
 
     C_Doc_Pvc();

@@ -44,11 +44,20 @@ void C_Doc_TpMapping::WriteDefinition(std::string& out, bool) {
 void C_Doc_TpMapping::TransferKeyword(int index, std::string& text, bool toObject,
                                       const CValueReport& report) {
     switch (index) {
-        case 0: TransferEnum(index, VcType, kVcTypeWords, text, toObject, report); break;
-        case 1: TransferText(AtmAddress, text, toObject); break;
-        case 2: TransferText(AddressMask, text, toObject); break;
-        case 3: TransferText(TrafficProfileList, text, toObject); break;
-        default: break;
+        case 0:
+            TransferEnum(index, VcType, kVcTypeWords, text, toObject, report);
+            break;
+        case 1:
+            TransferText(AtmAddress, text, toObject);
+            break;
+        case 2:
+            TransferText(AddressMask, text, toObject);
+            break;
+        case 3:
+            TransferText(TrafficProfileList, text, toObject);
+            break;
+        default:
+            break;
     }
 }
 
@@ -59,6 +68,8 @@ void C_Doc_TpMapping::SerializeFields(CArchive& ar) {
     ar.Int32(VcType);
 }
 
-void C_Doc_TpMapping::Serialize(CArchive& ar) { SerializeFields(ar); }
+void C_Doc_TpMapping::Serialize(CArchive& ar) {
+    SerializeFields(ar);
+}
 
 }  // namespace netloom

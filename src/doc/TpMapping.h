@@ -9,7 +9,7 @@ namespace netloom {
 class C_Doc_Elan;
 
 class C_Doc_TpMapping : public CDocObject {
-public:
+  public:
     static constexpr const char* kClassName = "C_Doc_TpMapping";
 
     C_Doc_TpMapping();

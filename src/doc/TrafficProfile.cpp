@@ -39,11 +39,24 @@ const std::string& C_Doc_TrafficProfile::GetLabel() {
     const char* category = nullptr;
     bool variable = false;
     switch (DescrType) {
-        case 0: category = ": UBR (Best Effort), PCR "; break;
-        case 1: category = ": CBR, PCR "; break;
-        case 2: category = ": VBR (No Clp), PCR "; variable = true; break;
-        case 3: category = ": VBR (Clp, No Tagging), PCR "; variable = true; break;
-        case 4: category = ": VBR (Clp, Tagging), PCR "; variable = true; break;
+        case 0:
+            category = ": UBR (Best Effort), PCR ";
+            break;
+        case 1:
+            category = ": CBR, PCR ";
+            break;
+        case 2:
+            category = ": VBR (No Clp), PCR ";
+            variable = true;
+            break;
+        case 3:
+            category = ": VBR (Clp, No Tagging), PCR ";
+            variable = true;
+            break;
+        case 4:
+            category = ": VBR (Clp, Tagging), PCR ";
+            variable = true;
+            break;
         default:
             m_label += ": Unknown Traffic Type, Peak ";
             AppendDecimal(m_label, PeakRate.Value);
@@ -74,12 +87,23 @@ void C_Doc_TrafficProfile::WriteDefinition(std::string& out, bool) {
 void C_Doc_TrafficProfile::TransferKeyword(int index, std::string& text, bool toObject,
                                            const CValueReport& report) {
     switch (index) {
-        case 0: TransferEnum(index, DescrType, kDescrTypeWords, text, toObject, report); break;
-        case 1: TransferEnum(index, QosClass, kQosClassWords, text, toObject, report); break;
-        case 2: TransferRate(PeakRate, text, toObject, report); break;
-        case 3: TransferRate(SustainedRate, text, toObject, report); break;
-        case 4: TransferInteger(MaxBurstSize, text, toObject); break;
-        default: break;
+        case 0:
+            TransferEnum(index, DescrType, kDescrTypeWords, text, toObject, report);
+            break;
+        case 1:
+            TransferEnum(index, QosClass, kQosClassWords, text, toObject, report);
+            break;
+        case 2:
+            TransferRate(PeakRate, text, toObject, report);
+            break;
+        case 3:
+            TransferRate(SustainedRate, text, toObject, report);
+            break;
+        case 4:
+            TransferInteger(MaxBurstSize, text, toObject);
+            break;
+        default:
+            break;
     }
 }
 
@@ -93,6 +117,8 @@ void C_Doc_TrafficProfile::SerializeFields(CArchive& ar) {
     ar.Int32(SustainedRate.Unit);
 }
 
-void C_Doc_TrafficProfile::Serialize(CArchive& ar) { SerializeFields(ar); }
+void C_Doc_TrafficProfile::Serialize(CArchive& ar) {
+    SerializeFields(ar);
+}
 
 }  // namespace netloom

@@ -8,7 +8,7 @@ namespace netloom {
 class C_Doc_Adapter;
 
 class C_Doc_TrafficProfile : public CDocObject {
-public:
+  public:
     static constexpr const char* kClassName = "C_Doc_TrafficProfile";
 
     C_Doc_TrafficProfile();

@@ -7,7 +7,7 @@
 namespace netloom {
 
 class CTreeNodeHost {
-public:
+  public:
     virtual ~CTreeNodeHost() = default;
     virtual void SetNodeText(void* item, const std::string& text) = 0;
 };

@@ -29,7 +29,8 @@ std::vector<TreeOutlineNode> BuildTreeOutline(C_Doc_Cfgfile& cfgfile, const std:
         for (auto& elan : adapter->VirtualAdapters) {
             nodes.push_back({3, NODE_VIRTUAL_ADAPTER, elan->GetLabel(), elan.get()});
             nodes.push_back({4, NODE_PVCS, kGroupPvcs, elan.get()});
-            for (auto& pvc : elan->Pvcs) nodes.push_back({5, NODE_PVC, pvc->GetLabel(), pvc.get()});
+            for (auto& pvc : elan->Pvcs)
+                nodes.push_back({5, NODE_PVC, pvc->GetLabel(), pvc.get()});
             if (displayTrafficProfiles && elan->Type != ELAN_RFC1483) {
                 nodes.push_back({4, NODE_MAPPINGS, kGroupMappings, elan.get()});
                 for (auto& mapping : elan->Mappings)

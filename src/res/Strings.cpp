@@ -28,8 +28,7 @@ constexpr StringEntry kStrings[] = {
     {134, "In \"%1\" definition: Illegal keyword \"%2\" ignored."},
     {135, "Illegal Virtual Adapter type \"%2\" ignored, LAN Emulation assumed."},
     {136, "Illegal traffic rate unit \"%1\" ignored, \"Cells\" assumed."},
-    {137,
-     "Pvc Userinstance %1!d! refers to undefined Virtual Adapter. Pvc definition ignored."},
+    {137, "Pvc Userinstance %1!d! refers to undefined Virtual Adapter. Pvc definition ignored."},
     {57344, "Netloom"},
 };
 

@@ -27,7 +27,8 @@ std::string_view LoadString(int id);
 // Fills "%1".."%9" (optionally followed by a "!fmt!" type spec, such as "%1!d!") with the
 // given inserts, and "%%" with "%". The inserts are copied as they are: data never reaches a
 // printf-style formatter. A reference to a missing insert becomes the empty text.
-std::string FormatMessageText(std::string_view pattern, std::initializer_list<std::string_view> inserts);
+std::string FormatMessageText(std::string_view pattern,
+                              std::initializer_list<std::string_view> inserts);
 
 // Loads a string and fills its inserts.
 std::string FormatString(int id, std::initializer_list<std::string_view> inserts);

@@ -8,34 +8,52 @@ namespace netloom {
 namespace {
 
 class CBoxMessageService : public CMessageService {
-public:
+  public:
     MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
                    const QString& title) override {
         QMessageBox box(parent);
         box.setWindowTitle(title.isEmpty() ? QStringLiteral("Netloom") : title);
         box.setText(text);
         switch (icon) {
-            case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-            case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-            case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-            case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-            case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+            case MsgIcon::None:
+                box.setIcon(QMessageBox::NoIcon);
+                break;
+            case MsgIcon::Information:
+                box.setIcon(QMessageBox::Information);
+                break;
+            case MsgIcon::Warning:
+                box.setIcon(QMessageBox::Warning);
+                break;
+            case MsgIcon::Question:
+                box.setIcon(QMessageBox::Question);
+                break;
+            case MsgIcon::Critical:
+                box.setIcon(QMessageBox::Critical);
+                break;
         }
         switch (buttons) {
-            case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+            case MsgButtons::Ok:
+                box.setStandardButtons(QMessageBox::Ok);
+                break;
             case MsgButtons::OkCancel:
                 box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
                 break;
-            case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+            case MsgButtons::YesNo:
+                box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+                break;
             case MsgButtons::YesNoCancel:
                 box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
                 break;
         }
         switch (box.exec()) {
-            case QMessageBox::Ok: return MsgAnswer::Ok;
-            case QMessageBox::Yes: return MsgAnswer::Yes;
-            case QMessageBox::No: return MsgAnswer::No;
-            default: return MsgAnswer::Cancel;
+            case QMessageBox::Ok:
+                return MsgAnswer::Ok;
+            case QMessageBox::Yes:
+                return MsgAnswer::Yes;
+            case QMessageBox::No:
+                return MsgAnswer::No;
+            default:
+                return MsgAnswer::Cancel;
         }
     }
 };
@@ -45,7 +63,9 @@ CMessageService* g_service = nullptr;
 
 }  // namespace
 
-CMessageService& Messages() { return g_service ? *g_service : g_boxService; }
+CMessageService& Messages() {
+    return g_service ? *g_service : g_boxService;
+}
 
 CMessageService* SetMessageService(CMessageService* service) {
     CMessageService* previous = g_service;
@@ -70,7 +90,8 @@ MsgAnswer CRecordingMessageService::Show(QWidget*, const QString& text, MsgIcon 
 
 QStringList CRecordingMessageService::Texts() const {
     QStringList texts;
-    for (const auto& e : m_entries) texts << e.text;
+    for (const auto& e : m_entries)
+        texts << e.text;
     return texts;
 }
 

@@ -17,10 +17,11 @@ enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 class CMessageService {
-public:
+  public:
     virtual ~CMessageService() = default;
     virtual MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon,
-                           MsgButtons buttons = MsgButtons::Ok, const QString& title = QString()) = 0;
+                           MsgButtons buttons = MsgButtons::Ok,
+                           const QString& title = QString()) = 0;
 };
 
 // The installed service; a QMessageBox-based one unless another was installed.
@@ -32,7 +33,7 @@ CMessageService* SetMessageService(CMessageService* service);
 void ShowWarning(QWidget* parent, const QString& text);
 
 class CRecordingMessageService : public CMessageService {
-public:
+  public:
     struct Entry {
         QString text;
         MsgIcon icon;
@@ -58,13 +59,13 @@ public:
 
 // Installs a recording service for the lifetime of the guard (for tests).
 class CScopedRecordingMessages {
-public:
+  public:
     CScopedRecordingMessages() { m_previous = SetMessageService(&m_service); }
     ~CScopedRecordingMessages() { SetMessageService(m_previous); }
     CRecordingMessageService* operator->() { return &m_service; }
     CRecordingMessageService& Service() { return m_service; }
 
-private:
+  private:
     CRecordingMessageService m_service;
     CMessageService* m_previous = nullptr;
 };

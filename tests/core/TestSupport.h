@@ -17,7 +17,7 @@ struct RecordedMessage {
 };
 
 class CRecordingSink : public CMessageSink {
-public:
+  public:
     void Report(int id, const std::string& text, long line) override {
         messages.push_back({id, text, line});
     }

@@ -41,11 +41,13 @@ const char kUsage[] =
     "Exit status: 0 no messages, 1 messages, 2 a file could not be read or written,\n"
     "or the command line was wrong.\n";
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
 
 // Prints each message as FILE:LINE: TEXT and counts them.
 class CPrintingSink : public CMessageSink {
-public:
+  public:
     CPrintingSink(std::ostream& out, const std::string& file) : m_out(out), m_file(file) {}
     void Report(int, const std::string& text, long line) override {
         m_out << m_file << ':' << line << ": " << text << '\n';
@@ -53,7 +55,7 @@ public:
     }
     long Count() const { return m_count; }
 
-private:
+  private:
     std::ostream& m_out;
     const std::string& m_file;
     long m_count = 0;
@@ -247,8 +249,8 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
             const ssize_t n = ::readlink(path.c_str(), resolved, sizeof resolved - 1);
             if (n > 0) {
                 resolved[n] = '\0';
-                target = resolved[0] == '/' ? std::string(resolved)
-                                            : DirectoryOf(path) + "/" + resolved;
+                target =
+                    resolved[0] == '/' ? std::string(resolved) : DirectoryOf(path) + "/" + resolved;
             }
         }
     }

@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
     return netloom::RunLoomCfg(args, std::cout, std::cerr);
 }

@@ -1,0 +1,161 @@
+// loomcfg as a user runs it: output, exit statuses, safe writing.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "LoomCfg.h"
+#include "core/TestSupport.h"
+
+namespace netloom {
+namespace {
+
+class LoomCfgTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/loomcfg-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+
+    std::string Write(const std::string& name, const std::string& content) {
+        const std::string path = m_dir + "/" + name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    int Run(std::vector<std::string> args) {
+        m_out.str("");
+        m_err.str("");
+        return RunLoomCfg(args, m_out, m_err);
+    }
+
+    std::string m_dir;
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+
+TEST_F(LoomCfgTest, CheckPrintsMessagesInReadingOrderAcrossFiles) {
+    const std::string good = Write("good.cfg", "DefineAdapter\nEndAdapter\n");
+    const std::string bad = Write("bad.cfg", "DefineAdapter\nFoo 1\nUniVersion 9\nEndAdapter\n");
+    EXPECT_EQ(Run({"check", good}), 0);
+    EXPECT_EQ(m_out.str(), "");
+    EXPECT_EQ(Run({"check", bad, good, m_dir + "/missing.cfg"}), 2);
+    EXPECT_EQ(m_out.str(),
+              bad + ":2: In \"Adapter\" definition: Illegal keyword \"Foo\" ignored.\n" + bad +
+                  ":3: Illegal Value \"9\" for keyword \"UniVersion\" ignored.\n");
+    EXPECT_EQ(m_err.str(), "loomcfg: " + m_dir + "/missing.cfg: No such file or directory\n");
+    EXPECT_EQ(Run({"check", good, bad}), 1);
+    EXPECT_EQ(Run({"check", m_dir}), 2);
+    EXPECT_EQ(m_err.str(), "loomcfg: " + m_dir + ": Is a directory\n");
+}
+
+TEST_F(LoomCfgTest, FormatWritesWhatSaveWrites) {
+    const std::string in = Write(
+        "in.cfg", "DefineAdapter\nDefineVirtualAdapter Rfc1483\nEndVirtualAdapter\nEndAdapter\n");
+    EXPECT_EQ(Run({"format", in}), 0);
+    const std::string text = m_out.str();
+    EXPECT_EQ(text.rfind("; Physical ATM Adapter 0\r\nDefineAdapter\r\n", 0), 0u);
+    EXPECT_NE(text.find("DefineVirtualAdapter MultiProtocolEncapsulation\r\n"), std::string::npos);
+
+    const std::string out = m_dir + "/out.cfg";
+    EXPECT_EQ(Run({"format", in, "-o", out}), 0);
+    EXPECT_EQ(Read(out), text);
+    EXPECT_EQ(m_out.str(), "");
+
+    // Messages go to standard error; the output is still written.
+    const std::string messy = Write("messy.cfg", "DefineAdapter\nFoo\nEndAdapter\n");
+    EXPECT_EQ(Run({"format", messy}), 1);
+    EXPECT_EQ(m_err.str(),
+              messy + ":2: In \"Adapter\" definition: Illegal keyword \"Foo\" ignored.\n");
+    EXPECT_NE(m_out.str().find("DefineAdapter"), std::string::npos);
+}
+
+TEST_F(LoomCfgTest, FormatOutputIsWrittenSafely) {
+    const std::string in = Write("in.cfg", "DefineAdapter\nEndAdapter\n");
+    // Keeps the old file's mode and writes through a symbolic link.
+    const std::string target = Write("target.cfg", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    const std::string link = m_dir + "/link.cfg";
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    EXPECT_EQ(Run({"format", in, "-o", link}), 0);
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_NE(Read(target).find("DefineAdapter"), std::string::npos);
+
+    // A folder that cannot be written: the old file stays, the reason is given.
+    if (::geteuid() != 0) {
+        const std::string locked = m_dir + "/locked";
+        ASSERT_EQ(::mkdir(locked.c_str(), 0755), 0);
+        const std::string old = locked + "/old.cfg";
+        std::ofstream(old) << "keep me";
+        ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
+        EXPECT_EQ(Run({"format", in, "-o", old}), 2);
+        EXPECT_EQ(Read(old), "keep me");
+        EXPECT_NE(m_err.str().find("Permission denied"), std::string::npos);
+        ::chmod(locked.c_str(), 0755);
+    }
+    EXPECT_EQ(Run({"format", in, "-o", m_dir + "/no/such/dir/x.cfg"}), 2);
+    EXPECT_NE(m_err.str().find("No such file or directory"), std::string::npos);
+}
+
+TEST_F(LoomCfgTest, TreeShowsTheNodesOfTheView) {
+    const std::string in = Write("t.cfg",
+                                 "DefineAdapter\nDefineTrafficProfile\nEndTrafficProfile\n"
+                                 "DefineVirtualAdapter Rfc1483\nEndVirtualAdapter\n"
+                                 "DefineVirtualAdapter ClassicalIp\nEndVirtualAdapter\n"
+                                 "DefinePvc\nUserInstance 1\nEndPvc\nEndAdapter\n");
+    EXPECT_EQ(Run({"tree", in}), 0);
+    EXPECT_EQ(m_out.str(), in + "\n"
+                                "  Physical ATM Adapter 0\n"
+                                "    Traffic Profiles\n"
+                                "      Tp0: UBR (Best Effort), PCR 353208 Cells\n"
+                                "    Virtual Adapters\n"
+                                "      Virtual Adapter 0 - Token-Ring MultiProtocolEncapsulation\n"
+                                "        Permanent Virtual Connections\n"
+                                "      Virtual Adapter 1 - ClassicalIp (As Token-Ring NIC)\n"
+                                "        Permanent Virtual Connections\n"
+                                "          Pvc 0: Vpi/Vci 0/32\n"
+                                "        Traffic Profile Mappings\n");
+    EXPECT_EQ(Run({"tree", "--hide-profiles", in}), 0);
+    EXPECT_EQ(m_out.str().find("Traffic Profile"), std::string::npos);
+
+    // A relative name is shown as an absolute, cleaned path.
+    char cwd[4096];
+    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+    ASSERT_EQ(::chdir(m_dir.c_str()), 0);
+    EXPECT_EQ(Run({"tree", "./sub/../t.cfg"}), 2);  // sub does not exist: the path does not resolve
+    EXPECT_EQ(Run({"tree", "./t.cfg"}), 0);
+    EXPECT_EQ(m_out.str().substr(0, in.size() + 1), in + "\n");
+    ASSERT_EQ(::chdir(cwd), 0);
+}
+
+TEST_F(LoomCfgTest, UsageErrors) {
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_NE(m_err.str().find("Usage: loomcfg"), std::string::npos);
+    EXPECT_EQ(Run({"frobnicate", "x"}), 2);
+    EXPECT_EQ(Run({"check"}), 2);
+    EXPECT_EQ(Run({"format", "a", "b"}), 2);
+    EXPECT_EQ(Run({"format", "a", "-o"}), 2);
+    EXPECT_EQ(Run({"tree", "--bogus", "a"}), 2);
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(m_out.str().find("Usage: loomcfg"), std::string::npos);
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_NE(m_out.str().find("loomcfg (Netloom) "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace netloom

@@ -1,0 +1,248 @@
+// Writing: layout, scope rules, derived values, and that a written file reads back to itself.
+
+#include <gtest/gtest.h>
+
+#include "core/TestSupport.h"
+#include "doc/Adapter.h"
+#include "doc/Elan.h"
+#include "doc/Pvc.h"
+#include "doc/TpMapping.h"
+#include "doc/TrafficProfile.h"
+
+namespace netloom {
+namespace {
+
+using test::CrLf;
+using test::Format;
+using test::Open;
+
+TEST(Writer, LayoutOfOneAdapterWithEveryKindOfBlock) {
+    const std::string text = Format(
+        "DefineAdapter\n"
+        "DefineTrafficProfile\nDescrType NoClpScr\nPeakRate 10 Mbps\nSustainedRate 5 Mbps\n"
+        "MaxBurstSize 100\nEndTrafficProfile\n"
+        "DefineVirtualAdapter ClassicalIp\nIpAddress 10.0.0.1\n"
+        "DefineProfileMapping\nVcType ClassicalIPCtrlType\nEndProfileMapping\nEndVirtualAdapter\n"
+        "DefinePvc\nVci 40\nUserInstance 0\nIpAddress 10.0.0.2\nEndPvc\n"
+        "EndAdapter\n");
+    const std::string expected = CrLf({
+        "; Physical ATM Adapter 0",
+        "DefineAdapter",
+        "    EmptyCells Idle",
+        "    EnableSvcSupport Yes",
+        "    FramingMode SONET",
+        "    IlmiRegisterAddresses Yes",
+        "    MasterTiming No",
+        "    MaxLineRate 353208",
+        "    MaxPvcs 1",
+        "    MaxVciBits 10",
+        "    MaxVpiBits 0",
+        "    UniVersion Uni3.0",
+        "",
+        "    ; Tp0: VBR (No Clp), PCR 10 Mbps, SCR 5 Mbps, Burst 100 cells",
+        "    DefineTrafficProfile",
+        "        DescrType NoClpScr",
+        "        QosClass QOS_NONE",
+        "        PeakRate 10 Mbps",
+        "        SustainedRate 5 Mbps",
+        "        MaxBurstSize 100",
+        "    EndTrafficProfile",
+        "",
+        "    ; Virtual Adapter 0 - ClassicalIp (As Token-Ring NIC)",
+        "    DefineVirtualAdapter ClassicalIp",
+        "        ArpTimeout 600",
+        "        DefaultTrafficProfile 0",
+        "        IpAddress 10.0.0.1",
+        "        LanType Token-Ring",
+        "        MaxReceiveRateDifference 16777215",
+        "        MaxTransmitRateDifference 16777215",
+        "        MaximumOpenCircuits 32",
+        "        MtuSize 8192",
+        "        PromiscuousMode No",
+        "        TraceMask 0000",
+        "        VccTimeoutPeriod 20",
+        "",
+        "        ; Traffic Profile Mapping 0 - ClassicalIPCtrlType",
+        "        DefineProfileMapping",
+        "            VcType ClassicalIPCtrlType",
+        "        EndProfileMapping",
+        "    EndVirtualAdapter",
+        "",
+        "    ; Pvc 0: Vpi/Vci 0/40",
+        "    DefinePvc",
+        "        Vpi 0",
+        "        Vci 40",
+        "        UserInstance 0",
+        "        TrafficProfileSelector 0",
+        "        IpAddress 10.0.0.2",
+        "    EndPvc",
+        "EndAdapter",
+    });
+    EXPECT_EQ(text, expected);
+}
+
+TEST(Writer, EmptyConfigurationIsAnEmptyFile) {
+    EXPECT_EQ(Format("; nothing\n"), "");
+}
+
+TEST(Writer, NewLaneAndRfc1483VirtualAdaptersWriteTheirKeywordsOnly) {
+    const std::string text = Format(
+        "DefineAdapter\nDefineVirtualAdapter LanEmulation\nEndVirtualAdapter\n"
+        "DefineVirtualAdapter MultiProtocolEncapsulation\nEndVirtualAdapter\nEndAdapter\n");
+    const std::string lane = CrLf({
+        "    ; Virtual Adapter 0 - Ethernet LanEmulation",
+        "    DefineVirtualAdapter LanEmulation",
+        "        AgingTime 300",
+        "        ArpResponseTime 1",
+        "        DefaultTrafficProfile 0",
+        "        FlushTimeout 4",
+        "        ForwardDelayTime 15",
+        "        JoinTimeout 5",
+        "        LanType Ethernet",
+        "        MaxArpRetryCount 1",
+        "        MaxDataFrameSize 1516",
+        "        MaxDdVccs 64",
+        "        MaxDestinations 64",
+        "        MaxReceiveRateDifference 16777215",
+        "        MaxTransmitRateDifference 16777215",
+        "        MaxUnknownFrameCount 1",
+        "        MaxUnknownFrameTime 1",
+        "        MaximumOpenCircuits 32",
+        "        PromiscuousMode No",
+        "        TraceMask 0000",
+        "        VccTimeoutPeriod 20",
+        "    EndVirtualAdapter",
+    });
+    const std::string rfc1483 = CrLf({
+        "    ; Virtual Adapter 1 - Token-Ring MultiProtocolEncapsulation",
+        "    DefineVirtualAdapter MultiProtocolEncapsulation",
+        "        Encapsulation LlcSnap",
+        "        LanType Token-Ring",
+        "        MtuSize 8192",
+        "        PromiscuousMode No",
+        "        TraceMask 0000",
+        "    EndVirtualAdapter",
+    });
+    EXPECT_NE(text.find("\r\n" + lane), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n" + rfc1483), std::string::npos) << text;
+}
+
+TEST(Writer, DerivedValuesAreRefreshed) {
+    CNetloomDoc doc;
+    Open(doc,
+         "DefineAdapter\nMaxPvcs 12\n"
+         "DefineTrafficProfile\nPeakRate 100 Kbps\nSustainedRate 7\nEndTrafficProfile\n"
+         "DefineVirtualAdapter\nEndVirtualAdapter\nDefineVirtualAdapter\nEndVirtualAdapter\n"
+         "DefinePvc\nUserInstance 1\nEndPvc\nDefinePvc\nUserInstance 1\nEndPvc\n"
+         "DefinePvc\nUserInstance 0\nEndPvc\n"
+         "EndAdapter\n"
+         "DefineAdapter\nMaxPvcs 5\nEndAdapter\n");
+    auto& adapters = doc.Cfgfile().Adapters;
+    EXPECT_EQ(adapters[0]->TrafficProfiles[0]->SustainedRate, (Rate{7, 0}));  // kept until written
+    // Move the second virtual adapter (with two PVCs) in front of the first.
+    std::swap(adapters[0]->VirtualAdapters[0], adapters[0]->VirtualAdapters[1]);
+    doc.Renumber();
+    const std::string text = doc.ConfigurationText();
+    EXPECT_EQ(adapters[0]->MaxPvcs, 3);
+    EXPECT_EQ(adapters[1]->MaxPvcs, 0);
+    EXPECT_NE(text.find("    MaxPvcs 3\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("MaxPvcs 5"), std::string::npos);
+    EXPECT_NE(text.find("        SustainedRate 100 Kbps\r\n"), std::string::npos);
+    EXPECT_EQ(adapters[0]->VirtualAdapters[0]->Pvcs[0]->UserInstance, 0);
+    EXPECT_EQ(adapters[0]->VirtualAdapters[1]->Pvcs[0]->UserInstance, 1);
+    // The PVC blocks follow their own virtual adapter's End line.
+    const size_t firstEnd = text.find("EndVirtualAdapter");
+    const size_t pvc = text.find("DefinePvc");
+    EXPECT_LT(firstEnd, pvc);
+    EXPECT_NE(text.find("        UserInstance 0\r\n        TrafficProfileSelector 0\r\n    "
+                        "EndPvc\r\n\r\n    ; Pvc 1"),
+              std::string::npos);
+}
+
+TEST(Writer, PvcKeywordsFollowTheOwnersTypeAndEncapsulation) {
+    CNetloomDoc doc;
+    Open(doc,
+         "DefineAdapter\n"
+         "DefineVirtualAdapter LanEmulation\nEndVirtualAdapter\n"
+         "DefineVirtualAdapter Rfc1483\nEndVirtualAdapter\n"
+         "DefinePvc\nUserInstance 0\nPvcType MulticastSend\nAtmAddress 39\nIpAddress 1.2.3.4\n"
+         "MacAddress 00 11\nEndPvc\n"
+         "DefinePvc\nUserInstance 1\nPvcType MulticastSend\nAtmAddress 39\nIpAddress 1.2.3.4\n"
+         "MacAddress 00 11\nEndPvc\n"
+         "EndAdapter\n");
+    std::string text = doc.ConfigurationText();
+    EXPECT_NE(text.find("    ; Pvc 0: Vpi/Vci 0/32 - MulticastSend\r\n"), std::string::npos);
+    EXPECT_NE(text.find("        AtmAddress 39\r\n        PvcType MulticastSend\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("IpAddress 1.2.3.4"), std::string::npos);
+    EXPECT_NE(text.find("        MacAddress 00 11\r\n"), std::string::npos);
+    // Bridged encapsulation: the MAC address is kept but no longer written.
+    doc.Cfgfile().Adapters[0]->VirtualAdapters[1]->Encapsulation = 0;
+    text = doc.ConfigurationText();
+    EXPECT_EQ(text.find("MacAddress"), std::string::npos);
+    EXPECT_EQ(doc.Cfgfile().Adapters[0]->VirtualAdapters[1]->Pvcs[0]->MacAddress, "00 11");
+}
+
+TEST(Writer, OutOfScopeValuesAreKeptButNotWritten) {
+    CNetloomDoc doc;
+    Open(doc,
+         "DefineAdapter\nDefineVirtualAdapter ClassicalIp\nLanName lab\nArpServer 47\n"
+         "EndVirtualAdapter\nEndAdapter\n");
+    const std::string text = doc.ConfigurationText();
+    EXPECT_EQ(text.find("LanName"), std::string::npos);
+    EXPECT_NE(text.find("        ArpServer 47\r\n"), std::string::npos);
+    EXPECT_EQ(doc.Cfgfile().Adapters[0]->VirtualAdapters[0]->LanName, "lab");
+}
+
+TEST(Writer, OlderWordsAreNeverWritten) {
+    const std::string text = Format(
+        "DefineAdapter\nDefineLan\nDataFrameFormat TokenRing\nEndElan\n"
+        "DefineVirtualAdapter Rfc1577\nEndVirtualAdapter\nEndAdapter\n");
+    EXPECT_NE(text.find("    DefineVirtualAdapter LanEmulation\r\n"), std::string::npos);
+    EXPECT_NE(text.find("        LanType Token-Ring\r\n"), std::string::npos);
+    EXPECT_NE(text.find("    DefineVirtualAdapter ClassicalIp\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Rfc"), std::string::npos);
+    EXPECT_EQ(text.find("DataFrameFormat"), std::string::npos);
+}
+
+TEST(Writer, MulticastMappingLeavesItsTypeLineOut) {
+    CNetloomDoc doc;
+    Open(doc,
+         "DefineAdapter\nDefineVirtualAdapter\nDefineProfileMapping\nEndProfileMapping\n"
+         "EndVirtualAdapter\nEndAdapter\n");
+    C_Doc_TpMapping& m = *doc.Cfgfile().Adapters[0]->VirtualAdapters[0]->Mappings[0];
+    m.VcType = kVcTypeMulticast;
+    const std::string text = doc.ConfigurationText();
+    EXPECT_NE(text.find("        ; Traffic Profile Mapping 0 - \r\n        DefineProfileMapping\r\n"
+                        "        EndProfileMapping\r\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST(Writer, ExampleFileIsReproducedByteForByte) {
+    const std::string example = test::SourceFile("examples/ka-210x.cfg");
+    ASSERT_FALSE(example.empty());
+    test::CRecordingSink sink;
+    EXPECT_EQ(Format(example, &sink), example);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(Writer, SecondWriteIsIdenticalEvenFromUntidyInput) {
+    const std::string untidy =
+        "definelan\n"  // at top level: ignored
+        "DefineAdapter junk\r\n  maxlinerate 100 mbps  \r  uniVERSION uni4.0\n"
+        "DefineTrafficProfile\nDescrType ClpTaggingScr\nPeakRate maxrate\nSustainedRate 1000 kbps\n"
+        "EndTrafficProfile\n"
+        "DefineLan\nLanName  two  words \nTraceMask 0x1f\nMaxReceiveRateDifference 3 Mbps\n"
+        "DefineProfileMapping\nVcType lanemstype\nAddressMask ff\nEndProfileMapping\nEndElan\n"
+        "DefinePvc\nUserInstance 0\nVpi 1\nVci 2\nPvcType controldirect\nEndPvc\n"
+        "EndAdapter\n";
+    const std::string first = Format(untidy);
+    EXPECT_EQ(Format(first), first);
+    EXPECT_NE(first.find("        LanName two  words \r\n"), std::string::npos);
+    EXPECT_NE(first.find("        TraceMask 001F\r\n"), std::string::npos);
+    EXPECT_NE(first.find("    MaxLineRate 100 Mbps\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace netloom
