@@ -1,0 +1,116 @@
+#include "doc/InsertCommands.h"
+
+#include <memory>
+#include <vector>
+
+#include "doc/Adapter.h"
+#include "doc/CommandIds.h"
+#include "doc/CommandRules.h"
+#include "doc/DocView.h"
+#include "doc/Elan.h"
+#include "doc/NetloomDoc.h"
+#include "doc/ObjectEditor.h"
+#include "doc/Pvc.h"
+#include "doc/TpMapping.h"
+#include "doc/TrafficProfile.h"
+#include "doc/UserOptions.h"
+
+namespace netloom {
+
+namespace {
+
+// The common part once the object exists and knows its owner.
+template <class T>
+bool EditAndAppend(CNetloomDoc& doc, std::unique_ptr<T> object,
+                   std::vector<std::unique_ptr<T>>& list, CDocView* view,
+                   void (CDocView::*addNode)(T&)) {
+    if (!object->EditProperties()) return false;  // the new object goes with the unique_ptr
+    T& added = *object;
+    list.push_back(std::move(object));
+    if (view) (view->*addNode)(added);
+    doc.Renumber();
+    doc.SetModifiedFlag();
+    return true;
+}
+
+}  // namespace
+
+bool InsertAdapter(CNetloomDoc& doc, CDocView* view) {
+    if (!CanInsertAdapter(doc)) return false;
+    return EditAndAppend(doc, std::make_unique<C_Doc_Adapter>(), doc.Cfgfile().Adapters, view,
+                         &CDocView::AddAdapterNode);
+}
+
+bool InsertTrafficProfile(CNetloomDoc& doc, CDocView* view, const CUserOptions& options) {
+    if (!CanInsertTrafficProfile(doc, options)) return false;
+    C_Doc_Adapter* adapter = doc.m_pCurAdapter;
+    auto profile = std::make_unique<C_Doc_TrafficProfile>();
+    profile->Adapter = adapter;
+    return EditAndAppend(doc, std::move(profile), adapter->TrafficProfiles, view,
+                         &CDocView::AddTrafficProfileNode);
+}
+
+bool InsertVirtualAdapter(CNetloomDoc& doc, CDocView* view) {
+    if (!CanInsertVirtualAdapter(doc)) return false;
+    CObjectEditor* editor = GetObjectEditor();
+    int type = ELAN_LANE;
+    if (editor == nullptr || !editor->ChooseVirtualAdapterType(type)) return false;
+    if (type < ELAN_LANE || type > ELAN_RFC1483) return false;
+    C_Doc_Adapter* adapter = doc.m_pCurAdapter;
+    auto elan = std::make_unique<C_Doc_Elan>(type);
+    elan->Adapter = adapter;
+    return EditAndAppend(doc, std::move(elan), adapter->VirtualAdapters, view,
+                         &CDocView::AddVirtualAdapterNode);
+}
+
+bool InsertPvc(CNetloomDoc& doc, CDocView* view) {
+    if (!CanInsertPvc(doc)) return false;
+    C_Doc_Elan* elan = doc.m_pCurElan;
+    auto pvc = std::make_unique<C_Doc_Pvc>();
+    pvc->VirtualAdapter = elan;
+    return EditAndAppend(doc, std::move(pvc), elan->Pvcs, view, &CDocView::AddPvcNode);
+}
+
+bool InsertMapping(CNetloomDoc& doc, CDocView* view, const CUserOptions& options) {
+    if (!CanInsertMapping(doc, options)) return false;
+    C_Doc_Elan* elan = doc.m_pCurElan;
+    auto mapping = std::make_unique<C_Doc_TpMapping>();
+    mapping->VirtualAdapter = elan;
+    return EditAndAppend(doc, std::move(mapping), elan->Mappings, view, &CDocView::AddMappingNode);
+}
+
+bool IsInsertCommandEnabled(int id, const CNetloomDoc& doc, const CUserOptions& options) {
+    switch (id) {
+        case ID_INSERT_ADAPTER:
+            return CanInsertAdapter(doc);
+        case ID_INSERT_TRAFFIC_PROFILE:
+            return CanInsertTrafficProfile(doc, options);
+        case ID_INSERT_VIRTUAL_ADAPTER:
+            return CanInsertVirtualAdapter(doc);
+        case ID_INSERT_PVC:
+            return CanInsertPvc(doc);
+        case ID_INSERT_MAPPING:
+            return CanInsertMapping(doc, options);
+        default:
+            return false;
+    }
+}
+
+bool RunInsertCommand(int id, CNetloomDoc& doc, CDocView* view, const CUserOptions& options) {
+    switch (id) {
+        case ID_INSERT_ADAPTER:
+            return InsertAdapter(doc, view);
+        case ID_INSERT_TRAFFIC_PROFILE:
+            return InsertTrafficProfile(doc, view, options);
+        case ID_INSERT_VIRTUAL_ADAPTER:
+            return InsertVirtualAdapter(doc, view);
+        case ID_INSERT_PVC:
+            return InsertPvc(doc, view);
+        case ID_INSERT_MAPPING:
+            return InsertMapping(doc, view, options);
+        default:
+            return false;
+    }
+}
+
+}  // namespace netloom
