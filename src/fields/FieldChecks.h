@@ -1,0 +1,50 @@
+#pragma once
+// The checks the property pages run on values once they are parsed: ranges, text lengths, the
+// largest rate of each unit, and the limits that depend on an object's settings.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace netloom {
+
+constexpr bool InRange(int32_t value, int32_t min, int32_t max) {
+    return value >= min && value <= max;
+}
+
+constexpr bool FitsLength(std::string_view text, size_t maxChars) {
+    return text.size() <= maxChars;
+}
+
+// The line rate of the adapter in each rate unit (cells/s, kbit/s, Mbit/s). A unit index
+// outside the list is answered with the cells maximum; the pages never store such an index.
+int32_t MaxRateForUnit(int32_t unit);
+
+// The value a page returns for a list or radio group. Nothing selected (-1) never reaches an
+// object: the stored value is kept when it is one of the validCount values the field knows
+// (it may lie beyond the entries a page offers), and 0 replaces anything else.
+int32_t ListIndexToStore(int32_t selected, int32_t stored, int32_t validCount);
+
+// The VPI/VCI split of an adapter: 10 bits in all, of which MaxVpiBits go to the VPI.
+constexpr int32_t kVpiVciBits = 10;
+constexpr int32_t kMaxVpiBitsLimit = 5;
+
+struct VpiVciLimits {
+    bool vpiFixed;   // no VPI bits: the VPI is always 0
+    int32_t vpiMax;  // 2^b - 1
+    int32_t vciMax;  // 2^(10-b) - 1
+};
+// The bounds of a PVC's VPI and VCI for an adapter with vpiBits VPI bits. A value outside
+// 0..10 (only from a defective file) is taken as the nearest end of that span.
+VpiVciLimits PvcLimits(int32_t vpiBits);
+
+// Frame sizes of a virtual adapter's "General" page, by type: the entries offered and the range
+// accepted. LAN Emulation has its own; Classical IP and RFC 1483 share the rest.
+std::vector<std::string_view> FrameSizeChoices(int32_t elanType);
+int32_t MinFrameSize(int32_t elanType);
+int32_t MaxFrameSize(int32_t elanType);
+// What clicking "Ethernet" and "Token-Ring" puts into a LAN Emulation frame size.
+constexpr std::string_view kEthernetFrameSize = "1516";
+constexpr std::string_view kTokenRingFrameSize = "9234";
+
+}  // namespace netloom
