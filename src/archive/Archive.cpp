@@ -95,7 +95,12 @@ void CArchive::String(std::string& value) {
         }
     }
     Need(n);
-    value.assign(reinterpret_cast<const char*>(m_data + m_pos), n);
+    const std::string_view text(reinterpret_cast<const char*>(m_data + m_pos), n);
+    // Every text of an object is the value of one line of the configuration file; a line break
+    // in it would write lines of its own into the file saved after a paste.
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        throw CArchiveException("line break in a text");
+    value.assign(text);
     m_pos += n;
 }
 
