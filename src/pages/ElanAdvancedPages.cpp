@@ -1,0 +1,203 @@
+#include "pages/ElanAdvancedPages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdint>
+
+#include "cfgfile/WordList.h"
+#include "pages/DataExchange.h"
+#include "pages/PageWidgets.h"
+
+namespace netloom {
+
+// ---------------------------------------------------------------------------------------------
+// "LANE Advanced"
+
+CDlgElanLaneAdv::CDlgElanLaneAdv(QWidget* parent)
+    : CPropertyPage(QStringLiteral("LANE Advanced"), parent) {
+    struct Row {
+        const char* label;
+        int32_t* value;
+        int32_t min;
+        int32_t max;
+    };
+    const Row rows[] = {
+        {"&Aging Time", &AgingTime, 10, 300},
+        {"&Flush Timeout", &FlushTimeout, 1, 4},
+        {"&Join Timeout", &JoinTimeout, 5, 300},
+        {"Max. &Destination ATM Addrs.", &MaxDdVccs, 5, 1024},
+        {"Max. Unknown Frame &Count", &MaxUnknownFrameCount, 1, 10},
+        {"Max. &VCC's", &MaximumOpenCircuits, 0, 1024},
+        {"A&rp Response Time", &ArpResponseTime, 1, 30},
+        {"Forward Dela&yTime", &ForwardDelayTime, 4, 30},
+        {"Max. Arp Re&try Count", &MaxArpRetryCount, 0, 2},
+        {"Max. Destination &MAC Addrs.", &MaxDestinations, 5, 2048},
+        {"Max. Unknown Frame T&ime", &MaxUnknownFrameTime, 1, 60},
+        {"VCC Timeout &Period", &VccTimeoutPeriod, 0, 1080},
+    };
+    constexpr int kRowsPerColumn = 6;
+    auto* grid = new QGridLayout(this);
+    int index = 0;
+    for (const Row& row : rows) {
+        QLineEdit* edit = MakeNumberEdit(this);
+        const int column = (index / kRowsPerColumn) * 3;
+        const int line = index % kRowsPerColumn;
+        grid->addWidget(MakeLabel(QString::fromLatin1(row.label), edit, this), line, column);
+        grid->addWidget(edit, line, column + 1);
+        m_fields.push_back(CRangedField{row.value, row.min, row.max, edit});
+        ++index;
+    }
+    grid->setColumnMinimumWidth(2, 24);
+    grid->setRowStretch(kRowsPerColumn, 1);
+}
+
+void CDlgElanLaneAdv::DoDataExchange(CDataExchange& dx) {
+    for (const CRangedField& field : m_fields) {
+        dx.Unsigned(field.edit, *field.value);
+        dx.MinMax(*field.value, field.min, field.max);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// "1577 Advanced"
+
+CDlgElanClipAdv::CDlgElanClipAdv(QWidget* parent)
+    : CPropertyPage(QStringLiteral("1577 Advanced"), parent) {
+    // Created top to bottom as they stand, so the tab order follows the page.
+    m_pOpenCircuits = MakeNumberEdit(this);
+    m_pVccTimeout = MakeNumberEdit(this);
+    m_pArpTimeout = MakeNumberEdit(this);
+
+    auto* grid = new QGridLayout(this);
+    const struct {
+        const char* label;
+        QLineEdit* edit;
+        const char* unit;
+    } rows[] = {
+        {"Max. &open circuits:", m_pOpenCircuits, "(VCC's)"},
+        {"&VCC timout period:", m_pVccTimeout, "(minutes)"},
+        {"&ATM-ARP period:", m_pArpTimeout, "(seconds)"},
+    };
+    int line = 0;
+    for (const auto& row : rows) {
+        grid->addWidget(MakeLabel(QString::fromLatin1(row.label), row.edit, this), line, 0);
+        grid->addWidget(row.edit, line, 1);
+        grid->addWidget(new QLabel(QString::fromLatin1(row.unit), this), line, 2);
+        ++line;
+    }
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(line, 1);
+}
+
+void CDlgElanClipAdv::DoDataExchange(CDataExchange& dx) {
+    dx.Unsigned(m_pVccTimeout, VccTimeoutPeriod);
+    dx.MinMax(VccTimeoutPeriod, 1, 65535);
+    dx.Unsigned(m_pArpTimeout, ArpTimeout);
+    dx.MinMax(ArpTimeout, 1, 6000);
+    dx.Unsigned(m_pOpenCircuits, MaximumOpenCircuits);
+    dx.MinMax(MaximumOpenCircuits, 1, 1024);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "Traffic Parameters"
+
+CDlgElanTp::CDlgElanTp(QWidget* parent)
+    : CPropertyPage(QStringLiteral("Traffic Parameters"), parent) {
+    m_pReceive = MakeNumberEdit(this);
+    m_pReceive->setAccessibleName(QStringLiteral("Receive"));
+    m_pReceiveUnit = MakeUnitList(this);
+    m_pTransmit = MakeNumberEdit(this);
+    m_pTransmit->setAccessibleName(QStringLiteral("Transmit"));
+    m_pTransmitUnit = MakeUnitList(this);
+    m_pProfile = new QComboBox(this);
+    m_pProfile->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    auto* receive = new QHBoxLayout;
+    receive->addWidget(m_pReceive);
+    receive->addWidget(m_pReceiveUnit);
+    auto* transmit = new QHBoxLayout;
+    transmit->addWidget(m_pTransmit);
+    transmit->addWidget(m_pTransmitUnit);
+    auto* rates = new QHBoxLayout;
+    rates->addWidget(MakeGroup(QStringLiteral("&Receive"), receive, this));
+    rates->addWidget(MakeGroup(QStringLiteral("&Transmit"), transmit, this));
+    auto* profile = new QVBoxLayout;
+    profile->addWidget(m_pProfile);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Maximum Accepted Call Rate Difference"), this));
+    layout->addLayout(rates);
+    layout->addWidget(MakeGroup(QStringLiteral("Default Traffic &Profile"), profile, this));
+    layout->addStretch();
+}
+
+void CDlgElanTp::DoDataExchange(CDataExchange& dx) {
+    dx.Unsigned(m_pReceive, MaxReceiveRateDifference.Value);
+    dx.Unsigned(m_pTransmit, MaxTransmitRateDifference.Value);
+    dx.ListIndex(m_pProfile, DefaultTrafficProfile, kAnyProfileNumber);
+    dx.ListIndex(m_pTransmitUnit, MaxTransmitRateDifference.Unit, kRateUnitWords.count);
+    dx.ListIndex(m_pReceiveUnit, MaxReceiveRateDifference.Unit, kRateUnitWords.count);
+}
+
+void CDlgElanTp::OnInitPage() {
+    FillTrafficProfileList(m_pProfile, m_pAdapter, DefaultTrafficProfile);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "Trace"
+
+CDlgElanTrace::CDlgElanTrace(QWidget* parent) : CPropertyPage(QStringLiteral("Trace"), parent) {
+    m_pPromiscuous = new QCheckBox(QStringLiteral("Allow &promiscuous mode adapter open"), this);
+    auto* classes = new QGridLayout;
+    constexpr int kRows = 4;
+    for (int n = 0; n < kTraceClasses; ++n) {
+        m_pClasses[static_cast<size_t>(n)] =
+            new QCheckBox(QStringLiteral("Class %1").arg(n + 1), this);
+        classes->addWidget(m_pClasses[static_cast<size_t>(n)], n % kRows, n / kRows);
+    }
+    m_pAll = new QPushButton(QStringLiteral("&All"), this);
+    m_pNone = new QPushButton(QStringLiteral("&None"), this);
+    m_pAll->setAutoDefault(false);
+    m_pNone->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pAll);
+    buttons->addWidget(m_pNone);
+    auto* group = new QVBoxLayout;
+    group->addLayout(classes);
+    group->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pPromiscuous);
+    layout->addWidget(MakeGroup(QStringLiteral("Trace event classes"), group, this));
+    layout->addStretch();
+
+    connect(m_pAll, &QPushButton::clicked, this, [this] { CheckAll(true); });
+    connect(m_pNone, &QPushButton::clicked, this, [this] { CheckAll(false); });
+}
+
+void CDlgElanTrace::DoDataExchange(CDataExchange& dx) {
+    dx.Check(m_pPromiscuous, PromiscuousMode);
+    // Saving rebuilds the mask from the sixteen boxes alone; higher bits do not survive.
+    const uint32_t stored = static_cast<uint32_t>(TraceMask);
+    uint32_t rebuilt = 0;
+    for (int n = 0; n < kTraceClasses; ++n) {
+        int32_t bit = static_cast<int32_t>((stored >> n) & 1u);
+        dx.Check(m_pClasses[static_cast<size_t>(n)], bit);
+        if (bit == 1) rebuilt |= 1u << n;
+    }
+    if (dx.IsSaving() && !dx.Failed()) TraceMask = static_cast<int32_t>(rebuilt);
+}
+
+void CDlgElanTrace::CheckAll(bool checked) {
+    for (QCheckBox* box : m_pClasses)
+        box->setChecked(checked);
+}
+
+}  // namespace netloom

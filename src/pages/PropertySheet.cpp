@@ -1,0 +1,134 @@
+#include "pages/PropertySheet.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "pages/DataExchange.h"
+#include "pages/PropertyPage.h"
+
+namespace netloom {
+
+CPropertySheet::CPropertySheet(const QString& title, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(title);
+    setModal(true);
+    m_tabs = new QTabWidget(this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_cancel = buttons->button(QDialogButtonBox::Cancel);
+    m_ok->setDefault(true);
+    m_ok->installEventFilter(this);
+    m_tabs->tabBar()->installEventFilter(this);
+    m_tabs->installEventFilter(this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+    m_pages.push_back(page);
+    m_bReverting = true;  // adding the first tab makes it current; it is shown on opening
+    m_tabs->addTab(page, page->Title());
+    m_bReverting = false;
+}
+
+CPropertyPage* CPropertySheet::Page(int index) const {
+    if (index < 0 || index >= PageCount()) return nullptr;
+    return m_pages[static_cast<size_t>(index)];
+}
+
+CPropertyPage* CPropertySheet::ActivePage() const {
+    return Page(m_current);
+}
+
+bool CPropertySheet::SetActivePage(int index) {
+    if (m_current < 0) ActivateFirstPage();
+    if (Page(index) == nullptr) return false;
+    m_tabs->setCurrentIndex(index);
+    return m_current == index;
+}
+
+void CPropertySheet::ActivateFirstPage() {
+    if (m_current >= 0 || m_pages.empty()) return;
+    m_current = m_tabs->currentIndex() < 0 ? 0 : m_tabs->currentIndex();
+    ActivePage()->OnSetActive();
+}
+
+void CPropertySheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_current >= 0) return;
+    ActivateFirstPage();
+    // The first control of the page takes the keyboard, not the tab row.
+    if (CPropertyPage* page = ActivePage()) {
+        QWidget* first = page->nextInFocusChain();
+        while (first != nullptr && first != page && page->isAncestorOf(first) &&
+               !(first->isEnabled() && first->focusPolicy() & Qt::TabFocus))
+            first = first->nextInFocusChain();
+        if (first != nullptr && page->isAncestorOf(first)) first->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void CPropertySheet::OnCurrentChanged(int index) {
+    if (m_bReverting || m_current < 0 || index == m_current) return;
+    CPropertyPage* leaving = ActivePage();
+    CDataExchange dx(true);
+    leaving->DoDataExchange(dx);
+    if (dx.Failed()) {
+        // The page keeps the front; the warning comes only once it is back there.
+        m_bReverting = true;
+        m_tabs->setCurrentIndex(m_current);
+        m_bReverting = false;
+        dx.Report(leaving);
+        return;
+    }
+    m_current = index;
+    ActivePage()->OnSetActive();
+}
+
+void CPropertySheet::accept() {
+    if (m_current < 0) ActivateFirstPage();
+    if (CPropertyPage* page = ActivePage()) {
+        if (!page->UpdateData(true)) return;
+    }
+    QDialog::accept();
+}
+
+bool CPropertySheet::LeaveFieldFirst() {
+    CPropertyPage* page = ActivePage();
+    if (page == nullptr) return true;
+    // As on a click on the tab row, the field that has the keyboard gives it up before the
+    // page turns, so that its own check runs while the page is still in front.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && page->isAncestorOf(focus))
+        m_tabs->tabBar()->setFocus(Qt::MouseFocusReason);
+    return !page->TakeClickVeto();
+}
+
+bool CPropertySheet::eventFilter(QObject* watched, QEvent* event) {
+    // Pressing OK moves the focus first; when that makes a field's own check fail, the click
+    // must not go on to close the sheet. Turning the page by mouse or keyboard likewise.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_ok) return ActivePage() != nullptr && ActivePage()->TakeClickVeto();
+        if (watched == m_tabs->tabBar()) return !LeaveFieldFirst();
+    }
+    if (event->type() == QEvent::KeyPress && watched == m_tabs) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool turn = (key->modifiers() & Qt::ControlModifier) &&
+                          (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
+        if (turn && !LeaveFieldFirst()) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace netloom
