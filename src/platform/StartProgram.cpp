@@ -39,6 +39,12 @@ std::vector<std::string> SplitCommandLine(const std::string& parameters) {
 
 bool StartProgram(const std::string& program, const std::string& parameters,
                   const std::string& workingDirectory, int* error) {
+    return StartProgramWithArguments(program, SplitCommandLine(parameters), workingDirectory,
+                                     error);
+}
+
+bool StartProgramWithArguments(const std::string& program, std::vector<std::string> arguments,
+                               const std::string& workingDirectory, int* error) {
     auto fail = [error](int code) {
         if (error) *error = code;
         return false;
@@ -47,12 +53,11 @@ bool StartProgram(const std::string& program, const std::string& parameters,
 
     // Everything is prepared before fork: the intermediate child only calls chdir,
     // posix_spawnp and _exit, so it never touches locks another thread of ours may hold.
-    std::vector<std::string> words = SplitCommandLine(parameters);
     std::vector<char*> argv;
-    argv.reserve(words.size() + 2);
+    argv.reserve(arguments.size() + 2);
     argv.push_back(const_cast<char*>(program.c_str()));
-    for (auto& w : words)
-        argv.push_back(w.data());
+    for (auto& word : arguments)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     const char* dir = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
 

@@ -19,4 +19,8 @@ std::vector<std::string> SplitCommandLine(const std::string& parameters);
 bool StartProgram(const std::string& program, const std::string& parameters,
                   const std::string& workingDirectory, int* error = nullptr);
 
+// The same with the arguments already split into words.
+bool StartProgramWithArguments(const std::string& program, std::vector<std::string> arguments,
+                               const std::string& workingDirectory, int* error = nullptr);
+
 }  // namespace netloom

@@ -1,0 +1,81 @@
+#include "app/CommandTable.h"
+
+#include <QAction>
+
+#include "res/Strings.h"
+
+namespace netloom {
+
+namespace {
+
+QString StringPart(int id, int part) {
+    const std::string_view text = LoadString(id);
+    const QString all = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return all.section(QLatin1Char('\n'), part, part);
+}
+
+}  // namespace
+
+QString CCommandTable::Prompt(int id) {
+    return StringPart(id, 0);
+}
+
+QString CCommandTable::ToolTip(int id) {
+    return StringPart(id, 1);
+}
+
+void CCommandTable::Define(int id, Handler run, Rule enabled, Rule checked) {
+    m_commands[id] = Command{std::move(run), std::move(enabled), std::move(checked)};
+}
+
+QAction* CCommandTable::CreateAction(int id, const QString& text, QObject* parent) {
+    auto* action = new QAction(text, parent);
+    action->setData(id);
+    action->setStatusTip(Prompt(id));
+    const QString tip = ToolTip(id);
+    if (!tip.isEmpty()) action->setToolTip(tip);
+    action->setWhatsThis(Prompt(id));
+    connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
+    m_actions.emplace_back(id, action);
+    action->setEnabled(IsEnabled(id));
+    return action;
+}
+
+bool CCommandTable::IsEnabled(int id) const {
+    auto it = m_commands.find(id);
+    if (it == m_commands.end() || !it->second.run) return false;
+    return !it->second.enabled || it->second.enabled();
+}
+
+bool CCommandTable::IsChecked(int id) const {
+    auto it = m_commands.find(id);
+    return it != m_commands.end() && it->second.checked && it->second.checked();
+}
+
+bool CCommandTable::Execute(int id) {
+    if (!IsEnabled(id)) return false;
+    // A copy: the handler may redefine commands while it runs.
+    const Handler run = m_commands[id].run;
+    run();
+    emit Executed(id);
+    return true;
+}
+
+void CCommandTable::UpdateAll() {
+    for (auto it = m_actions.begin(); it != m_actions.end();) {
+        QAction* action = it->second.data();
+        if (action == nullptr) {
+            it = m_actions.erase(it);
+            continue;
+        }
+        const int id = it->first;
+        action->setEnabled(IsEnabled(id));
+        auto command = m_commands.find(id);
+        const bool checkable = command != m_commands.end() && command->second.checked;
+        action->setCheckable(checkable);
+        if (checkable) action->setChecked(IsChecked(id));
+        ++it;
+    }
+}
+
+}  // namespace netloom

@@ -1,0 +1,206 @@
+#include "app/DocManager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "app/DocFile.h"
+#include "app/FileDialogs.h"
+#include "app/RecentFileList.h"
+#include "cfgfile/MessageSink.h"
+#include "doc/NetloomDoc.h"
+#include "ui/MessageService.h"
+#include "view/NetloomView.h"
+
+namespace netloom {
+
+namespace {
+
+std::string Encode(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString Decode(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Problems in the file's text, each in its own box as the reader finds them.
+class CMessageBoxSink : public CMessageSink {
+  public:
+    explicit CMessageBoxSink(QWidget* parent) : m_parent(parent) {}
+    void Report(int, const std::string& text, long) override {
+        ShowWarning(m_parent,
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
+
+  private:
+    QWidget* m_parent;
+};
+
+class CWaitCursor {
+  public:
+    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+}  // namespace
+
+QString AbsolutePath(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+CDocManager::CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs)
+    : m_doc(doc), m_recent(recent), m_dialogs(dialogs) {}
+
+std::string CDocManager::GetTitle() const {
+    return Encode(m_title);
+}
+
+void CDocManager::SetTitle(const std::string& title) {
+    m_title = Decode(title);
+    emit TitleChanged();
+}
+
+std::string CDocManager::GetPathName() const {
+    return Encode(m_pathName);
+}
+
+void CDocManager::SetPathName(const std::string& path, bool addToRecentFiles) {
+    m_pathName = Decode(path);
+    m_title = QFileInfo(m_pathName).fileName();
+    if (addToRecentFiles) {
+        m_recent.Add(m_pathName);
+        emit RecentFilesChanged();
+    }
+    emit TitleChanged();
+}
+
+void CDocManager::DeleteContents() {
+    // The tree lets go of the objects before they are destroyed.
+    if (m_view) m_view->ClearTree();
+    m_doc.DeleteContents();
+}
+
+bool CDocManager::NewDocumentStep() {
+    DeleteContents();
+    m_pathName.clear();
+    m_doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocManager::OpenDocumentStep(const std::string& path) {
+    const QString file = Decode(path);
+    QByteArray bytes;
+    QString error;
+    if (!ReadConfigurationFile(file, bytes, error)) {
+        ReportFileError(QStringLiteral("open"), file, error);
+        return false;
+    }
+    DeleteContents();
+    CMessageBoxSink sink(m_window);
+    m_doc.ReadText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &sink);
+    m_doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocManager::SaveDocumentStep(const std::string& path) {
+    const QString file = Decode(path);
+    QString error;
+    bool written = false;
+    {
+        CWaitCursor wait;
+        written = WriteConfigurationFile(file, m_doc.ConfigurationText(), error);
+    }
+    if (!written) {
+        ReportFileError(QStringLiteral("save"), file, error);
+        return false;
+    }
+    m_doc.SetModifiedFlag(false);
+    return true;
+}
+
+void CDocManager::ReportFileError(const QString& what, const QString& path, const QString& reason) {
+    QString text = QStringLiteral("Cannot %1 the file \"%2\":\n%3").arg(what, path, reason);
+    if (what == QLatin1String("save"))
+        text += QStringLiteral("\n\nThe file on disk has not been changed.");
+    Messages().Show(m_window, text, MsgIcon::Warning, MsgButtons::Ok);
+}
+
+bool CDocManager::OpenDocumentFile(const QString& path) {
+    if (!SaveModified()) return false;
+    if (path.isEmpty()) {
+        m_title = DefaultTitle();
+        if (!OnNewDocument(m_doc, *this)) {
+            // The old contents are gone already: show the empty document rather than nodes of
+            // deleted objects.
+            if (m_view) m_view->RebuildTree();
+            emit TitleChanged();
+            return false;
+        }
+    } else {
+        const QString full = AbsolutePath(path);
+        OnOpenDocument(m_doc, *this, Encode(full));
+        SetPathName(Encode(full), true);
+    }
+    if (m_view) m_view->RebuildTree();
+    emit TitleChanged();
+    emit DocumentReplaced();
+    return true;
+}
+
+void CDocManager::OnFileOpen() {
+    const QString directory =
+        m_pathName.isEmpty() ? QDir::currentPath() : QFileInfo(m_pathName).absolutePath();
+    const QString path = m_dialogs.GetOpenFileName(m_window, directory);
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+bool CDocManager::OnFileSave() {
+    const QFileInfo info(m_pathName);
+    // A file that may not be written is saved under another name.
+    if (m_pathName.isEmpty() || (info.exists() && !info.isWritable()))
+        return DoSave(QString(), true);
+    return DoSave(m_pathName, true);
+}
+
+bool CDocManager::OnFileSaveAs() {
+    return DoSave(QString(), true);
+}
+
+bool CDocManager::DoSave(const QString& path, bool replace) {
+    QString target = path;
+    if (target.isEmpty()) {
+        QString proposed = m_pathName;
+        if (proposed.isEmpty()) {
+            // The title, cut at anything that cannot be part of a file name, with the
+            // configuration extension: a new ka-210x configuration proposes ka-210x.cfg.
+            QString name = m_title;
+            const qsizetype bad = name.indexOf(QRegularExpression(QStringLiteral("[:/\\\\]")));
+            if (bad >= 0) name.truncate(bad);
+            proposed = QDir::current().filePath(name + QStringLiteral(".cfg"));
+        }
+        target = m_dialogs.GetSaveFileName(m_window, proposed);
+        if (target.isEmpty()) return false;
+        target = AbsolutePath(target);
+    }
+    if (!OnSaveDocument(m_doc, *this, m_view, Encode(target))) return false;
+    if (replace) SetPathName(Encode(target), true);
+    return true;
+}
+
+bool CDocManager::SaveModified() {
+    if (!m_doc.IsModified()) return true;
+    const QString name = m_pathName.isEmpty() ? m_title : m_pathName;
+    const MsgAnswer answer =
+        Messages().Show(m_window, QStringLiteral("Save changes to %1?").arg(name), MsgIcon::Warning,
+                        MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::Cancel) return false;
+    if (answer == MsgAnswer::Yes) return OnFileSave();
+    return true;
+}
+
+}  // namespace netloom

@@ -1,0 +1,80 @@
+#pragma once
+// The single-document layer: one configuration document, its path and title, New / Open /
+// Save / Save As, the recent files and the "save changes?" question. It runs the document's
+// own New, Open and Save sequences (doc/DocLifecycle.h) and keeps the tree view in step.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "doc/DocLifecycle.h"
+#include "view/NetloomView.h"
+
+class QWidget;
+
+namespace netloom {
+
+class CFileDialogs;
+class CRecentFileList;
+
+class CDocManager : public QObject, public CDocFramework {
+    Q_OBJECT
+  public:
+    CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs);
+
+    void SetView(CNetloomView* view) { m_view = view; }
+    // The window that message boxes and file choosers belong to.
+    void SetWindow(QWidget* window) { m_window = window; }
+
+    // Opens path (relative to the current directory), or starts a new configuration when path
+    // is empty, after asking to save changes. False when nothing was opened or created.
+    bool OpenDocumentFile(const QString& path);
+    bool OnFileNew() { return OpenDocumentFile(QString()); }
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    // Asks "Save changes?" when the document is modified; false when the user cancelled or
+    // the save failed, so the document must stay.
+    bool SaveModified();
+
+    const QString& PathName() const { return m_pathName; }
+    const QString& Title() const { return m_title; }
+    // The tree root's label: the path, or the title while there is none.
+    QString RootLabel() const { return m_pathName.isEmpty() ? m_title : m_pathName; }
+
+    bool NewDocumentStep() override;
+    bool OpenDocumentStep(const std::string& path) override;
+    bool SaveDocumentStep(const std::string& path) override;
+    std::string GetTitle() const override;
+    void SetTitle(const std::string& title) override;
+    std::string GetPathName() const override;
+    void SetPathName(const std::string& path, bool addToRecentFiles) override;
+
+    static QString DefaultTitle() { return QStringLiteral("Untitled"); }
+
+  signals:
+    void TitleChanged();
+    void RecentFilesChanged();
+    // A new or opened document is shown.
+    void DocumentReplaced();
+
+  private:
+    // Saves to path, or asks for a path first when it is empty; replace makes the saved file
+    // the document's path.
+    bool DoSave(const QString& path, bool replace);
+    void DeleteContents();
+    void ReportFileError(const QString& what, const QString& path, const QString& reason);
+
+    CNetloomDoc& m_doc;
+    CRecentFileList& m_recent;
+    CFileDialogs& m_dialogs;
+    QPointer<CNetloomView> m_view;
+    QPointer<QWidget> m_window;
+    QString m_pathName;
+    QString m_title = DefaultTitle();
+};
+
+// The absolute, cleaned form of path, relative to the current directory.
+QString AbsolutePath(const QString& path);
+
+}  // namespace netloom

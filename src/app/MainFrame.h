@@ -1,0 +1,84 @@
+#pragma once
+// CMainFrame: Netloom's main window. It holds the menu bar, the toolbar, the status bar and, in
+// its client area, the tree view. Every menu item, button and accelerator is an action bound to
+// a command id of the command table, which decides what runs and when it is enabled.
+
+#include <QList>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMimeData;
+class QToolBar;
+
+namespace netloom {
+
+class CCommandTable;
+class CKeyIndicators;
+class CRecentFileList;
+struct CWebLists;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    CMainFrame(CCommandTable& commands, QWidget* view);
+    ~CMainFrame() override;
+
+    // Menus, toolbar, status bar and the Web menu; false when a part cannot be made (the
+    // toolbar's picture), and then the window must not be used.
+    bool Create(const CWebLists& web);
+
+    // Appends the page titles to Help > Web and the site names to its Sites submenu.
+    void BuildWebMenu(const CWebLists& web);
+    // Shows the recent files in the File menu.
+    void UpdateRecentFiles(const CRecentFileList& recent);
+
+    QMenu* ContextMenu() const { return m_contextMenu; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    QLabel* IdleText() const { return m_idleText; }
+    CKeyIndicators* KeyIndicators() const { return m_indicators; }
+    // The menu-bar action of id (the one that carries the accelerators), or null.
+    QAction* MenuAction(int id) const;
+
+    // Asked before the window closes; false keeps it open.
+    void SetCloseHandler(std::function<bool()> handler) { m_canClose = std::move(handler); }
+    // Called with the first local file dropped on the window.
+    void SetDropHandler(std::function<void(const QString&)> handler) {
+        m_onDrop = std::move(handler);
+    }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    QAction* AddItem(QMenu* menu, int id, const QString& text,
+                     const QList<QKeySequence>& keys = {});
+    QMenu* AddMenu(QMenu* parent, const QString& title);
+    void CreateMenus();
+    bool CreateToolBar();
+    void CreateStatusBar();
+    void CreateContextMenu();
+
+    CCommandTable& m_commands;
+    std::map<int, QAction*> m_menuActions;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentEnd = nullptr;  // the separator after the recent files
+    QList<QAction*> m_recentActions;
+    QMenu* m_contextMenu = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_idleText = nullptr;
+    CKeyIndicators* m_indicators = nullptr;
+    std::function<bool()> m_canClose;
+    std::function<void(const QString&)> m_onDrop;
+};
+
+// The first local file among the dropped data's URLs, or the empty text.
+QString FirstDroppedFile(const QMimeData* data);
+
+}  // namespace netloom

@@ -1,0 +1,198 @@
+#include "app/NetloomApp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QSettings>
+
+#include "app/AboutBox.h"
+#include "app/DesktopRegistration.h"
+#include "app/DocManager.h"
+#include "app/FileDialogs.h"
+#include "app/HelpWindow.h"
+#include "app/MainFrame.h"
+#include "doc/CommandIds.h"
+#include "doc/ObjectEditor.h"
+#include "doc/UserOptions.h"
+#include "platform/SystemServices.h"
+#include "res/Strings.h"
+#include "view/NetloomView.h"
+
+#if defined(NETLOOM_HAVE_PAGES)
+#include "pages/DlgOptions.h"
+#include "pages/PropertyEditor.h"
+#endif
+
+namespace netloom {
+
+namespace {
+
+constexpr const char* kCompany = "Varnel";
+
+QString ApplicationName() {
+    const std::string_view name = LoadString(57344);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+CNetloomApp::CNetloomApp(std::vector<std::string> arguments, CAppServices services)
+    : m_arguments(std::move(arguments)), m_services(std::move(services)) {
+    m_docManager = std::make_unique<CDocManager>(
+        m_doc, m_recent, m_services.fileDialogs ? *m_services.fileDialogs : StandardFileDialogs());
+}
+
+CNetloomApp::~CNetloomApp() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    delete m_help;
+    m_frame.reset();  // with the tree view, which lets go of the document's objects
+    if (m_editorInstalled) SetObjectEditor(m_previousEditor);
+}
+
+std::unique_ptr<QSettings> CNetloomApp::Settings() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(kCompany), ApplicationName());
+}
+
+bool CNetloomApp::InitInstance() {
+    // The component libraries the original needed for drag and drop have no counterpart
+    // here: the toolkit is ready once the application object exists.
+
+    // The settings root: the company key and the application name.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kCompany));
+    QCoreApplication::setApplicationName(ApplicationName());
+
+    std::unique_ptr<QSettings> settings = Settings();
+    m_recent.Load(*settings);
+    LoadOptions(*settings, UserOptions(), m_web);
+    settings.reset();
+
+    // The document, the main window and its tree view.
+    m_view = new CNetloomView(m_doc);
+    m_frame = std::make_unique<CMainFrame>(m_commands, m_view);
+    m_frame->setWindowIcon(QApplication::windowIcon());
+    CObjectEditor* editor = m_services.editor;
+#if defined(NETLOOM_HAVE_PAGES)
+    if (editor == nullptr) {
+        m_ownEditor = std::make_unique<CPropertyEditor>(m_frame.get());
+        editor = m_ownEditor.get();
+    }
+#endif
+    m_previousEditor = SetObjectEditor(editor);
+    m_editorInstalled = true;
+    m_docManager->SetView(m_view);
+    m_docManager->SetWindow(m_frame.get());
+    m_view->SetRootLabelSource([this] { return m_docManager->RootLabel(); });
+    DefineCommands();
+    if (!m_frame->Create(m_web)) {
+        m_exitCode = 1;
+        return false;
+    }
+    m_view->SetContextMenu(m_frame->ContextMenu());
+    m_frame->UpdateRecentFiles(m_recent);
+    m_frame->SetCloseHandler([this] { return m_docManager->SaveModified(); });
+    connect(m_docManager.get(), &CDocManager::TitleChanged, this, &CNetloomApp::UpdateTitle);
+    connect(m_docManager.get(), &CDocManager::RecentFilesChanged, this,
+            [this] { m_frame->UpdateRecentFiles(m_recent); });
+    connect(m_docManager.get(), &CDocManager::DocumentReplaced, this,
+            &CNetloomApp::UpdateCommandStates);
+    connect(m_view, &CNetloomView::SelectionContextChanged, this,
+            &CNetloomApp::UpdateCommandStates);
+    connect(m_view, &CNetloomView::DocumentChanged, this, &CNetloomApp::UpdateCommandStates);
+    connect(m_view, &CNetloomView::CommandRequested, &m_commands, &CCommandTable::Execute);
+    connect(&m_commands, &CCommandTable::Executed, this, &CNetloomApp::UpdateCommandStates);
+    // Accelerators find their commands' states fresh.
+    QCoreApplication::instance()->installEventFilter(this);
+
+    // The "Netloom Document" file type and this program, for the current user.
+    RegisterDocumentType(QCoreApplication::applicationFilePath());
+
+    CNetloomCommandLineInfo info(SystemServices());
+    ParseCommandLine(info, m_arguments);
+    if (!ProcessShellCommand(info)) return false;
+
+    // Files dropped on the window open like File Open.
+    m_frame->SetDropHandler([this](const QString& path) { m_docManager->OpenDocumentFile(path); });
+    return true;
+}
+
+bool CNetloomApp::ProcessShellCommand(const CCommandLineInfo& info) {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(info.m_strFileName));
+    switch (info.m_nShellCommand) {
+        case CCommandLineInfo::AppUnregister:
+            UnregisterDocumentType();
+            return false;
+        case CCommandLineInfo::FileOpen:
+        case CCommandLineInfo::FilePrint:
+        case CCommandLineInfo::FilePrintTo:
+            if (!m_docManager->OpenDocumentFile(file)) return false;
+            break;
+        case CCommandLineInfo::FileNew:
+        case CCommandLineInfo::FileDDE:  // no shell conversation here: start as without a file
+            if (!m_docManager->OnFileNew()) return false;
+            break;
+    }
+    if (info.m_nShellCommand == CCommandLineInfo::FilePrint ||
+        info.m_nShellCommand == CCommandLineInfo::FilePrintTo) {
+        // Printing from the command line prints and ends; without printing the file stays open.
+        if (m_commands.Execute(ID_FILE_PRINT_DIRECT)) return false;
+    }
+    UpdateTitle();
+    UpdateCommandStates();
+    m_frame->show();
+    return true;
+}
+
+int CNetloomApp::ExitInstance() {
+    std::unique_ptr<QSettings> settings = Settings();
+    SaveOptions(*settings, UserOptions(), m_web);
+    m_recent.Save(*settings);
+    settings->sync();  // a failure to write is not reported
+    return m_exitCode;
+}
+
+void CNetloomApp::UpdateTitle() {
+    if (m_frame)
+        m_frame->setWindowTitle(m_docManager->Title() + QStringLiteral(" - ") + ApplicationName());
+}
+
+void CNetloomApp::UpdateCommandStates() {
+    m_commands.UpdateAll();
+}
+
+bool CNetloomApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) m_commands.UpdateAll();
+    return QObject::eventFilter(watched, event);
+}
+
+void CNetloomApp::OnAppAbout() {
+    CAboutDlg about(m_frame.get());
+    about.exec();
+}
+
+void CNetloomApp::OnViewOptions() {
+    CUserOptions edited = UserOptions();
+    bool confirmed = false;
+    if (m_services.editOptions) {
+        confirmed = m_services.editOptions(m_frame.get(), edited);
+    } else {
+#if defined(NETLOOM_HAVE_PAGES)
+        CDlgOptions dialog(m_frame.get());
+        confirmed = dialog.Edit(edited);
+#endif
+    }
+    if (!confirmed) return;
+    const bool rebuild = edited.DisplayTrafficProfiles != UserOptions().DisplayTrafficProfiles;
+    UserOptions() = edited;
+    if (rebuild && m_view) m_view->RebuildTree();
+}
+
+void CNetloomApp::OnHelp() {
+    if (m_help == nullptr) m_help = new CHelpWindow(m_frame.get());
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+}  // namespace netloom

@@ -1,0 +1,91 @@
+#pragma once
+// CNetloomApp: the program. It starts up in a fixed order (settings root, recent files,
+// options, document with main window and tree view, file-type registration, command line,
+// then New or Open), answers the application's own commands and saves the options at exit.
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppOptions.h"
+#include "app/AppServices.h"
+#include "app/CommandLineInfo.h"
+#include "app/CommandTable.h"
+#include "app/HelpWindow.h"
+#include "app/RecentFileList.h"
+#include "doc/NetloomDoc.h"
+#include "view/NetloomView.h"
+
+class QSettings;
+
+namespace netloom {
+
+class CDocManager;
+class CMainFrame;
+class CObjectEditor;
+
+class CNetloomApp : public QObject {
+    Q_OBJECT
+  public:
+    // arguments: the command-line words after the program name (Qt's own options removed).
+    explicit CNetloomApp(std::vector<std::string> arguments, CAppServices services = {});
+    ~CNetloomApp() override;
+
+    // The start-up sequence; false ends the program at once (with ExitInstance's code).
+    bool InitInstance();
+    // Saves the options and the recent files; returns the program's exit code.
+    int ExitInstance();
+
+    // The settings root: Software\Varnel\Netloom of the current user.
+    static std::unique_ptr<QSettings> Settings();
+
+    CNetloomDoc& Document() { return m_doc; }
+    CDocManager& DocManager() { return *m_docManager; }
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CNetloomView* View() const { return m_view; }
+    CCommandTable& Commands() { return m_commands; }
+    CRecentFileList& RecentFiles() { return m_recent; }
+    CWebLists& Web() { return m_web; }
+    CHelpWindow* HelpWindow() const { return m_help; }
+
+    // Application commands.
+    void OnAppAbout();
+    void OnViewOptions();
+    void OnHelp();
+    void OnSendMail();
+    void ChooseSite(int index);
+    void OpenWebPage(int index);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void DefineCommands();
+    void DefineFileCommands();
+    void DefineEditCommands();
+    void DefineViewCommands();
+    void DefineHelpCommands();
+    bool ProcessShellCommand(const CCommandLineInfo& info);
+    void UpdateTitle();
+    void UpdateCommandStates();
+
+    std::vector<std::string> m_arguments;
+    CAppServices m_services;
+    // The document outlives the window and its tree, which refer to its objects.
+    CNetloomDoc m_doc;
+    CRecentFileList m_recent;
+    CWebLists m_web;
+    CCommandTable m_commands;
+    std::unique_ptr<CObjectEditor> m_ownEditor;
+    CObjectEditor* m_previousEditor = nullptr;
+    bool m_editorInstalled = false;
+    std::unique_ptr<CDocManager> m_docManager;
+    std::unique_ptr<CMainFrame> m_frame;
+    QPointer<CNetloomView> m_view;
+    QPointer<CHelpWindow> m_help;
+    int m_exitCode = 0;
+};
+
+}  // namespace netloom

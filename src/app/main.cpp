@@ -1,0 +1,5 @@
+#include "app/RunNetloom.h"
+
+int main(int argc, char** argv) {
+    return netloom::RunNetloom(argc, argv);
+}

@@ -1,0 +1,293 @@
+#include "view/NetloomView.h"
+
+#include <QFile>
+#include <QHeaderView>
+
+#include "doc/Adapter.h"
+#include "doc/CommandRules.h"
+#include "doc/Elan.h"
+#include "doc/NetloomDoc.h"
+#include "doc/Pvc.h"
+#include "doc/TpMapping.h"
+#include "doc/TrafficProfile.h"
+#include "doc/TreeOutline.h"
+#include "doc/UserOptions.h"
+#include "view/TreeImages.h"
+#include "view/TreeLinesStyle.h"
+
+namespace netloom {
+
+CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
+    auto* style = new CTreeLinesStyle;
+    style->setParent(this);
+    setStyle(style);
+    setColumnCount(1);
+    setHeaderHidden(true);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setRootIsDecorated(false);  // the root has no button: the mouse cannot collapse it
+    setIconSize(kTreeImageSize);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformRowHeights(true);
+    setWhatsThis(
+        tr("The configuration as a tree. Select a node to choose what the Insert, "
+           "Delete and Properties commands act on; double-click an object to edit "
+           "its properties; right-click a node for its commands."));
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
+}
+
+CNetloomView::~CNetloomView() {
+    // The document outlives the view: none of its objects may keep a node of this view.
+    ForgetNodes();
+}
+
+int CNetloomView::KindOf(const QTreeWidgetItem* item) {
+    if (item == nullptr) return -1;
+    bool ok = false;
+    const int kind = item->data(0, KindRole).toInt(&ok);
+    return ok ? kind : -1;
+}
+
+CDocObject* CNetloomView::ObjectOf(const QTreeWidgetItem* item) {
+    return item ? static_cast<CDocObject*>(item->data(0, ObjectRole).value<void*>()) : nullptr;
+}
+
+int CNetloomView::CurrentKind() const {
+    return KindOf(CurrentNode());
+}
+
+CDocObject* CNetloomView::CurrentObject() const {
+    return ObjectOf(CurrentNode());
+}
+
+bool CNetloomView::IsObjectSelected() const {
+    return IsObjectNodeKind(CurrentKind());
+}
+
+bool CNetloomView::CanDelete() const {
+    return IsDeletableNodeKind(CurrentKind());
+}
+
+QTreeWidgetItem* CNetloomView::ItemOf(const CTreeNodeRef& ref) const {
+    if (ref.m_pView != this || !m_liveItems.contains(ref.m_hItem)) return nullptr;
+    return static_cast<QTreeWidgetItem*>(ref.m_hItem);
+}
+
+QTreeWidgetItem* CNetloomView::InsertNode(QTreeWidgetItem* parent, const std::string& text,
+                                          int kind, CDocObject* object) {
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    const QVector<QIcon>& images = TreeImages();
+    if (kind >= 0 && kind < images.size()) item->setIcon(0, images[kind]);
+    item->setData(0, KindRole, kind);
+    item->setData(0, ObjectRole, QVariant::fromValue(static_cast<void*>(object)));
+    m_liveItems.insert(item);
+    return item;
+}
+
+void CNetloomView::SetNodeText(void* item, const std::string& text) {
+    if (!m_liveItems.contains(item)) return;
+    auto* node = static_cast<QTreeWidgetItem*>(item);
+    // The root's label is a file name, in the file system's encoding; every other label is
+    // configuration text, whose bytes map one to one.
+    node->setText(0, KindOf(node) == NODE_CONFIGURATION
+                         ? QFile::decodeName(QByteArray::fromStdString(text))
+                         : QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void CNetloomView::SetRootText(const std::string& path) {
+    if (QTreeWidgetItem* root = RootNode()) SetNodeText(root, path);
+}
+
+void CNetloomView::ForgetNodes() {
+    C_Doc_Cfgfile& cfgfile = m_doc.Cfgfile();
+    cfgfile.m_node.Clear();
+    for (auto& adapter : cfgfile.Adapters) {
+        adapter->m_node.Clear();
+        adapter->m_trafficProfilesNode.Clear();
+        adapter->m_virtualAdaptersNode.Clear();
+        for (auto& profile : adapter->TrafficProfiles)
+            profile->m_node.Clear();
+        for (auto& elan : adapter->VirtualAdapters) {
+            elan->m_node.Clear();
+            elan->m_pvcsNode.Clear();
+            elan->m_mappingsNode.Clear();
+            for (auto& pvc : elan->Pvcs)
+                pvc->m_node.Clear();
+            for (auto& mapping : elan->Mappings)
+                mapping->m_node.Clear();
+        }
+    }
+}
+
+void CNetloomView::ForgetSubtree(QTreeWidgetItem* item) {
+    m_liveItems.remove(item);
+    for (int i = 0; i < item->childCount(); ++i)
+        ForgetSubtree(item->child(i));
+}
+
+void CNetloomView::ClearTree() {
+    m_liveItems.clear();
+    m_rootNode.Clear();
+    clear();  // reports "no selection", which clears the selection context
+    m_currentNode.Clear();
+    m_doc.ClearSelectionContext();
+}
+
+void CNetloomView::RebuildTree() {
+    ForgetNodes();
+    m_liveItems.clear();
+    m_rootNode.Clear();
+    clear();
+    m_currentNode.Clear();
+    viewport()->update();
+
+    const QString label = m_rootLabel ? m_rootLabel() : QString();
+    QTreeWidgetItem* root =
+        InsertNode(nullptr, std::string(), NODE_CONFIGURATION, &m_doc.Cfgfile());
+    root->setText(0, label);
+    m_rootNode = RefOf(root);
+    m_doc.Cfgfile().m_node = m_rootNode;
+
+    m_bRebuilding = true;
+    for (auto& adapter : m_doc.Cfgfile().Adapters)
+        AddAdapterNode(*adapter);
+    root->setExpanded(true);
+    m_bRebuilding = false;
+
+    SelectNode(root);
+}
+
+void CNetloomView::SelectNode(QTreeWidgetItem* item) {
+    if (item == nullptr) return;
+    for (QTreeWidgetItem* p = item->parent(); p != nullptr; p = p->parent())
+        p->setExpanded(true);
+    if (currentItem() == item) {
+        item->setSelected(true);
+        OnCurrentItemChanged(item);
+    } else {
+        setCurrentItem(item);
+    }
+    scrollToItem(item);
+}
+
+void CNetloomView::OnCurrentItemChanged(QTreeWidgetItem* current) {
+    if (m_bRebuilding) return;
+    m_currentNode = current ? RefOf(current) : CTreeNodeRef();
+    SetSelectionContext(m_doc, KindOf(current), ObjectOf(current));
+    emit SelectionContextChanged();
+}
+
+void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter) {
+    QTreeWidgetItem* root = RootNode();
+    if (root == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter);
+    adapter.m_node = RefOf(node);
+    adapter.m_trafficProfilesNode.Clear();
+    if (UserOptions().DisplayTrafficProfiles) {
+        QTreeWidgetItem* group =
+            InsertNode(node, kGroupTrafficProfiles, NODE_TRAFFIC_PROFILES, &adapter);
+        adapter.m_trafficProfilesNode = RefOf(group);
+        for (auto& profile : adapter.TrafficProfiles)
+            AddTrafficProfileNodeUnder(group, *profile);
+        group->setExpanded(false);
+    }
+    QTreeWidgetItem* group =
+        InsertNode(node, kGroupVirtualAdapters, NODE_VIRTUAL_ADAPTERS, &adapter);
+    adapter.m_virtualAdaptersNode = RefOf(group);
+    for (auto& elan : adapter.VirtualAdapters)
+        AddVirtualAdapterNodeUnder(group, *elan);
+    group->setExpanded(true);
+    node->setExpanded(true);
+    if (!m_bRebuilding) SelectNode(node);
+}
+
+void CNetloomView::AddTrafficProfileNode(C_Doc_TrafficProfile& profile) {
+    // No group while traffic profiles are hidden: the profile gets its node at the next rebuild.
+    if (profile.Adapter == nullptr) return;
+    AddTrafficProfileNodeUnder(ItemOf(profile.Adapter->m_trafficProfilesNode), profile);
+}
+
+void CNetloomView::AddTrafficProfileNodeUnder(QTreeWidgetItem* group,
+                                              C_Doc_TrafficProfile& profile) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(group, profile.GetLabel(), NODE_TRAFFIC_PROFILE, &profile);
+    profile.m_node = RefOf(node);
+    if (!m_bRebuilding) SelectNode(node);
+}
+
+void CNetloomView::AddVirtualAdapterNode(C_Doc_Elan& elan) {
+    if (elan.Adapter == nullptr) return;
+    AddVirtualAdapterNodeUnder(ItemOf(elan.Adapter->m_virtualAdaptersNode), elan);
+}
+
+void CNetloomView::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(group, elan.GetLabel(), NODE_VIRTUAL_ADAPTER, &elan);
+    elan.m_node = RefOf(node);
+    QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
+    elan.m_pvcsNode = RefOf(pvcs);
+    for (auto& pvc : elan.Pvcs)
+        AddPvcNodeUnder(pvcs, *pvc);
+    pvcs->setExpanded(false);
+    elan.m_mappingsNode.Clear();
+    if (UserOptions().DisplayTrafficProfiles && elan.Type != ELAN_RFC1483) {
+        QTreeWidgetItem* mappings = InsertNode(node, kGroupMappings, NODE_MAPPINGS, &elan);
+        elan.m_mappingsNode = RefOf(mappings);
+        for (auto& mapping : elan.Mappings)
+            AddMappingNodeUnder(mappings, *mapping);
+        mappings->setExpanded(false);
+    }
+    if (!m_bRebuilding) SelectNode(node);
+}
+
+void CNetloomView::AddPvcNode(C_Doc_Pvc& pvc) {
+    if (pvc.VirtualAdapter == nullptr) return;
+    AddPvcNodeUnder(ItemOf(pvc.VirtualAdapter->m_pvcsNode), pvc);
+}
+
+void CNetloomView::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(group, pvc.GetLabel(), NODE_PVC, &pvc);
+    pvc.m_node = RefOf(node);
+    if (!m_bRebuilding) SelectNode(node);
+}
+
+void CNetloomView::AddMappingNode(C_Doc_TpMapping& mapping) {
+    // No group for an RFC 1483 virtual adapter or while profiles are hidden: no node for now.
+    if (mapping.VirtualAdapter == nullptr) return;
+    AddMappingNodeUnder(ItemOf(mapping.VirtualAdapter->m_mappingsNode), mapping);
+}
+
+void CNetloomView::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(group, mapping.GetLabel(), NODE_MAPPING, &mapping);
+    mapping.m_node = RefOf(node);
+    if (!m_bRebuilding) SelectNode(node);
+}
+
+void CNetloomView::AddObjectNode(CDocObject& object) {
+    switch (object.m_nType) {
+        case DOC_TYPE_ADAPTER:
+            if (auto* a = dynamic_cast<C_Doc_Adapter*>(&object)) AddAdapterNode(*a);
+            break;
+        case DOC_TYPE_TRAFFIC_PROFILE:
+            if (auto* p = dynamic_cast<C_Doc_TrafficProfile*>(&object)) AddTrafficProfileNode(*p);
+            break;
+        case DOC_TYPE_ELAN:
+            if (auto* e = dynamic_cast<C_Doc_Elan*>(&object)) AddVirtualAdapterNode(*e);
+            break;
+        case DOC_TYPE_PVC:
+            if (auto* p = dynamic_cast<C_Doc_Pvc*>(&object)) AddPvcNode(*p);
+            break;
+        case DOC_TYPE_TP_MAPPING:
+            if (auto* m = dynamic_cast<C_Doc_TpMapping*>(&object)) AddMappingNode(*m);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace netloom

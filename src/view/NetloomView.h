@@ -1,0 +1,114 @@
+#pragma once
+// CNetloomView: the tree that shows the open configuration and decides, by its selected node,
+// what the edit commands act on. It builds the tree from the document as a whole (RebuildTree)
+// and keeps it in step node by node as objects are inserted, deleted and edited.
+
+#include <QSet>
+#include <QTreeWidget>
+#include <functional>
+#include <string>
+
+#include "doc/DocView.h"
+#include "doc/TreeNodeRef.h"
+
+class QMenu;
+
+namespace netloom {
+
+class CDocObject;
+class CNetloomDoc;
+
+class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
+    Q_OBJECT
+  public:
+    // Item data roles: the node kind (0..9, also its image) and the object it stands for.
+    enum Role { KindRole = Qt::UserRole, ObjectRole };
+
+    explicit CNetloomView(CNetloomDoc& doc, QWidget* parent = nullptr);
+    ~CNetloomView() override;
+
+    CNetloomDoc& Document() { return m_doc; }
+
+    // Where the root's label comes from: the document's path, or its title when it has none.
+    void SetRootLabelSource(std::function<QString()> source) { m_rootLabel = std::move(source); }
+    // The menu shown on a right click over a node (its commands are enabled by their owner).
+    void SetContextMenu(QMenu* menu) { m_contextMenu = menu; }
+
+    void RebuildTree();
+    // Removes every node before the document deletes its objects, so that nothing in the
+    // tree or the selection context refers to them afterwards.
+    void ClearTree();
+
+    void AddAdapterNode(C_Doc_Adapter& adapter) override;
+    void AddTrafficProfileNode(C_Doc_TrafficProfile& profile) override;
+    void AddVirtualAdapterNode(C_Doc_Elan& elan) override;
+    void AddPvcNode(C_Doc_Pvc& pvc) override;
+    void AddMappingNode(C_Doc_TpMapping& mapping) override;
+    void SetRootText(const std::string& path) override;
+    // Dispatches on the object's type code to the five operations above.
+    void AddObjectNode(CDocObject& object);
+
+    void SetNodeText(void* item, const std::string& text) override;
+
+    // The current node: the one selected last outside a rebuild (null when none).
+    QTreeWidgetItem* CurrentNode() const { return ItemOf(m_currentNode); }
+    QTreeWidgetItem* RootNode() const { return ItemOf(m_rootNode); }
+    // The current node's kind, or -1 without one; and its item data.
+    int CurrentKind() const;
+    CDocObject* CurrentObject() const;
+    bool IsObjectSelected() const;
+    bool CanDelete() const;
+
+    static int KindOf(const QTreeWidgetItem* item);
+    static CDocObject* ObjectOf(const QTreeWidgetItem* item);
+
+    // The node whose icon or label is at pos (viewport coordinates), or null.
+    QTreeWidgetItem* HitTest(const QPoint& pos) const;
+    // Selects item as the tree does: its collapsed ancestors are expanded first.
+    void SelectNode(QTreeWidgetItem* item);
+
+    // Commands of the view; each does nothing when its enabling rule says no.
+    void OnEditDelete();
+    void OnEditProperties();
+    void OnViewTrafficProfiles();
+    void OnViewAdvanced();
+
+  signals:
+    // The selection context was set from a new current node.
+    void SelectionContextChanged();
+    // An edit changed the document (its modified flag, its objects or their labels).
+    void DocumentChanged();
+    // The user asked for a command here (Properties by double click).
+    void CommandRequested(int id);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
+                                CDocObject* object);
+    CTreeNodeRef RefOf(QTreeWidgetItem* item) { return CTreeNodeRef{item, this}; }
+    QTreeWidgetItem* ItemOf(const CTreeNodeRef& ref) const;
+    void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile);
+    void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan);
+    void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc);
+    void AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping);
+    void OnCurrentItemChanged(QTreeWidgetItem* current);
+    // Clears every node reference the document's objects hold.
+    void ForgetNodes();
+    void ForgetSubtree(QTreeWidgetItem* item);
+
+    CNetloomDoc& m_doc;
+    CTreeNodeRef m_rootNode;
+    CTreeNodeRef m_currentNode;
+    bool m_bRebuilding = false;
+    // The items this view created and has not deleted: a node reference is honoured only when
+    // its item is among them.
+    QSet<const void*> m_liveItems;
+    QMenu* m_contextMenu = nullptr;
+    std::function<QString()> m_rootLabel;
+};
+
+}  // namespace netloom

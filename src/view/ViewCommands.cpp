@@ -1,0 +1,98 @@
+// The view's commands (Delete, Properties, the two View toggles) and its mouse handling.
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <memory>
+
+#include "doc/CommandIds.h"
+#include "doc/NetloomDoc.h"
+#include "doc/UserOptions.h"
+#include "view/NetloomView.h"
+
+namespace netloom {
+
+void CNetloomView::OnEditDelete() {
+    if (!CanDelete()) return;
+    QTreeWidgetItem* node = CurrentNode();
+    // The selection context was set from this node, so it names the object's list.
+    std::unique_ptr<CDocObject> removed = m_doc.RemoveObject(ObjectOf(node));
+    if (!removed) return;
+    QTreeWidgetItem* parent = node->parent();
+    ForgetSubtree(node);
+    delete node;  // the tree moves the selection to a neighbour, and the context follows
+    if (QTreeWidgetItem* neighbour = currentItem())
+        SelectNode(neighbour);
+    else
+        SelectNode(parent);
+    removed.reset();  // the object with everything it owns
+    m_doc.Renumber();
+    m_doc.SetModifiedFlag();
+    emit DocumentChanged();
+}
+
+void CNetloomView::OnEditProperties() {
+    if (!IsObjectSelected()) return;
+    CDocObject* object = CurrentObject();
+    if (object == nullptr || !object->EditProperties()) return;
+    if (object->m_node.IsSet()) {
+        m_doc.SetModifiedFlag();
+        object->m_node.SetText(object->GetLabel());
+    }
+    emit DocumentChanged();
+}
+
+void CNetloomView::OnViewTrafficProfiles() {
+    UserOptions().DisplayTrafficProfiles = !UserOptions().DisplayTrafficProfiles;
+    RebuildTree();
+}
+
+void CNetloomView::OnViewAdvanced() {
+    UserOptions().ExpertMode = !UserOptions().ExpertMode;
+}
+
+QTreeWidgetItem* CNetloomView::HitTest(const QPoint& pos) const {
+    QTreeWidgetItem* item = itemAt(pos);
+    if (item == nullptr) return nullptr;
+    // Only the icon and the label count, not the empty rest of the row.
+    const QRect cell = visualItemRect(item);
+    const int contentWidth =
+        iconSize().width() + 8 + fontMetrics().horizontalAdvance(item->text(0)) + 6;
+    if (pos.x() < cell.left() || pos.x() > cell.left() + contentWidth) return nullptr;
+    return item;
+}
+
+void CNetloomView::mousePressEvent(QMouseEvent* event) {
+    // A right click selects only through the context menu handling, and only on a node.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CNetloomView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidgetItem* item =
+        event->button() == Qt::LeftButton ? HitTest(event->position().toPoint()) : nullptr;
+    if (item != nullptr) {
+        SelectNode(item);
+        if (IsObjectSelected()) {
+            // Properties instead of the tree's own expand or collapse.
+            event->accept();
+            emit CommandRequested(ID_EDIT_PROPERTIES);
+            return;
+        }
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CNetloomView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse) return;
+    QTreeWidgetItem* item = HitTest(event->pos());
+    if (item == nullptr) return;
+    SelectNode(item);
+    if (m_contextMenu) m_contextMenu->popup(event->globalPos());
+}
+
+}  // namespace netloom

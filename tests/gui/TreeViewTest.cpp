@@ -1,0 +1,184 @@
+// The tree as a user sees it: what an opened file shows, what is expanded and selected, and
+// what selecting, right-clicking, double-clicking and the View toggles do.
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+
+#include "app/MainFrame.h"
+#include "doc/Adapter.h"
+#include "doc/CommandIds.h"
+#include "doc/TreeOutline.h"
+#include "doc/UserOptions.h"
+#include "gui/GuiTestSupport.h"
+#include "view/NetloomView.h"
+
+namespace netloom::test {
+namespace {
+
+const QString kAdapter0 = QStringLiteral("Physical ATM Adapter 0");
+const QString kAdapter1 = QStringLiteral("Physical ATM Adapter 1");
+const QString kVirtualAdapters = QStringLiteral("Virtual Adapters");
+const QString kLane0 = QStringLiteral("Virtual Adapter 0 - Ethernet LanEmulation");
+const QString kRfc1483 =
+    QStringLiteral("Virtual Adapter 2 - Token-Ring MultiProtocolEncapsulation");
+const QString kPvcs = QStringLiteral("Permanent Virtual Connections");
+
+class TreeViewTest : public NetloomTest {
+  protected:
+    void Open() {
+        m_path = CopyExample();
+        ASSERT_TRUE(Start({m_path}));
+    }
+    QPoint LabelPoint(QTreeWidgetItem* item) {
+        const QRect rect = View().visualItemRect(item);
+        return QPoint(rect.left() + 30, rect.center().y());
+    }
+    // A double click as the window system delivers it: the first click, then the second.
+    void DoubleClick(QTreeWidgetItem* item) {
+        const QPoint pos = LabelPoint(item);
+        QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(View().viewport(), Qt::LeftButton, {}, pos);
+        QApplication::processEvents();
+    }
+    void RightClick(const QPoint& pos) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, View().viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(View().viewport(), &event);
+        QApplication::processEvents();
+    }
+    QString m_path;
+};
+
+TEST_F(TreeViewTest, OpenedFileShowsItsObjectsUnderTheFullPath) {
+    Open();
+    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("ka-210x.cfg - Netloom"));
+    // Every node as the document's outline has it, profiles hidden (a fresh user's default).
+    QStringList expected;
+    for (const TreeOutlineNode& node :
+         BuildTreeOutline(Doc().Cfgfile(), m_path.toStdString(), false)) {
+        expected << QStringLiteral("%1 %2 %3")
+                        .arg(node.depth)
+                        .arg(node.kind)
+                        .arg(QString::fromStdString(node.label));
+    }
+    EXPECT_EQ(Outline(), expected);
+    EXPECT_EQ(Outline().value(0), QStringLiteral("0 0 ") + m_path);
+    EXPECT_TRUE(Outline().contains(QStringLiteral("5 7 Pvc 0: Vpi/Vci 0/100 - ControlDirect")));
+
+    // Root, adapters and their "Virtual Adapters" groups are open; virtual adapters are not.
+    EXPECT_EQ(
+        Outline(true),
+        (QStringList{QStringLiteral("0 0 ") + m_path, "1 1 " + kAdapter0, "2 4 " + kVirtualAdapters,
+                     "3 5 " + kLane0,
+                     QStringLiteral("3 5 Virtual Adapter 1 - ClassicalIp (As Token-Ring NIC)"),
+                     "1 1 " + kAdapter1, "2 4 " + kVirtualAdapters, "3 5 " + kRfc1483,
+                     QStringLiteral("3 5 Virtual Adapter 3 - Token-Ring LanEmulation")}));
+    EXPECT_EQ(View().CurrentNode(), View().RootNode());
+    EXPECT_EQ(Doc().m_pCurAdapter, nullptr);
+    EXPECT_FALSE(View().rootIsDecorated()) << "the root must have no button to collapse it";
+}
+
+TEST_F(TreeViewTest, TrafficProfilesToggleRebuildsAndSelectsTheRoot) {
+    Open();
+    View().SelectNode(Node({kAdapter1}));
+    Trigger(ID_VIEW_TRAFFIC_PROFILES);
+    EXPECT_TRUE(UserOptions().DisplayTrafficProfiles);
+    EXPECT_TRUE(Action(ID_VIEW_TRAFFIC_PROFILES)->isChecked());
+    EXPECT_EQ(View().CurrentNode(), View().RootNode());
+
+    QTreeWidgetItem* profiles = Node({kAdapter0, QStringLiteral("Traffic Profiles")});
+    ASSERT_NE(profiles, nullptr);
+    EXPECT_EQ(profiles->childCount(), 3);
+    EXPECT_FALSE(profiles->isExpanded());
+    EXPECT_NE(
+        Node({kAdapter0, kVirtualAdapters, kLane0, QStringLiteral("Traffic Profile Mappings")}),
+        nullptr);
+    // An RFC 1483 virtual adapter never has a mappings group.
+    QTreeWidgetItem* rfc = Node({kAdapter1, kVirtualAdapters, kRfc1483});
+    ASSERT_NE(rfc, nullptr);
+    EXPECT_EQ(rfc->childCount(), 1);
+    EXPECT_EQ(rfc->child(0)->text(0), kPvcs);
+
+    Trigger(ID_VIEW_TRAFFIC_PROFILES);
+    EXPECT_FALSE(Action(ID_VIEW_TRAFFIC_PROFILES)->isChecked());
+    EXPECT_EQ(Node({kAdapter0, QStringLiteral("Traffic Profiles")}), nullptr);
+    EXPECT_EQ(Doc().Cfgfile().Adapters[0]->TrafficProfiles.size(), 3u) << "profiles stay";
+}
+
+TEST_F(TreeViewTest, AdvancedToggleChangesOnlyItsCheckMark) {
+    Open();
+    QTreeWidgetItem* pvc = Node({kAdapter0, kVirtualAdapters, kLane0, kPvcs})->child(0);
+    View().SelectNode(pvc);
+    const QStringList before = Outline(true);
+    Trigger(ID_VIEW_ADVANCED);
+    EXPECT_TRUE(UserOptions().ExpertMode);
+    EXPECT_TRUE(Action(ID_VIEW_ADVANCED)->isChecked());
+    EXPECT_EQ(Outline(true), before);
+    EXPECT_EQ(View().CurrentNode(), pvc);
+}
+
+TEST_F(TreeViewTest, SelectingAGroupMakesItsOwnerCurrent) {
+    Open();
+    View().SelectNode(Node({kAdapter1, kVirtualAdapters}));
+    EXPECT_EQ(Doc().m_pCurAdapter, Doc().Cfgfile().Adapters[1].get());
+    EXPECT_EQ(Doc().m_pCurElan, nullptr);
+    View().SelectNode(Node({kAdapter0, kVirtualAdapters, kLane0, kPvcs}));
+    EXPECT_EQ(Doc().m_pCurElan, Doc().Cfgfile().Adapters[0]->VirtualAdapters[0].get());
+    EXPECT_EQ(Doc().m_pCurAdapter, Doc().Cfgfile().Adapters[0].get());
+}
+
+TEST_F(TreeViewTest, RightClickSelectsTheNodeAndShowsItsMenu) {
+    Open();
+    QTreeWidgetItem* group = Node({kAdapter1, kVirtualAdapters});
+    RightClick(LabelPoint(group));
+    EXPECT_EQ(View().CurrentNode(), group);
+    QMenu* menu = App().MainFrame()->ContextMenu();
+    ASSERT_TRUE(menu->isVisible());
+    QMenu* insert = menu->actions().value(0)->menu();
+    ASSERT_NE(insert, nullptr);
+    QStringList items;
+    for (QAction* a : insert->actions())
+        items << a->text() + (a->isEnabled() ? "+" : "-");
+    EXPECT_EQ(items, (QStringList{"Adapter+", "Traffic Profile-", "Virtual Adapter+", "PVC-",
+                                  "Traffic Profile Mapping-"}));
+    QAction* properties = menu->actions().value(2);
+    EXPECT_EQ(properties->text(), QStringLiteral("Properties"));
+    EXPECT_FALSE(properties->isEnabled());
+    menu->hide();
+
+    // Beside the last node there is no node: nothing is selected and no menu shows.
+    const QRect last = View().visualItemRect(Node({kAdapter1, kVirtualAdapters})->child(1));
+    RightClick(QPoint(last.left() + 5, last.bottom() + 40));
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(View().CurrentNode(), group);
+}
+
+TEST_F(TreeViewTest, DoubleClickEditsObjectsAndTogglesGroups) {
+    Open();
+    QTreeWidgetItem* group = Node({kAdapter0, kVirtualAdapters});
+    ASSERT_TRUE(group->isExpanded());
+    DoubleClick(group);
+    EXPECT_FALSE(group->isExpanded());
+    EXPECT_TRUE(m_editor.edited.empty());
+
+    QTreeWidgetItem* adapter = Node({kAdapter1});
+    DoubleClick(adapter);
+    EXPECT_EQ(m_editor.edited, (std::vector<std::string>{"adapter"}));
+    EXPECT_TRUE(adapter->isExpanded()) << "an object's double click must not collapse it";
+    EXPECT_TRUE(Doc().IsModified());
+
+    DoubleClick(View().RootNode());
+    EXPECT_EQ(m_editor.edited.back(), "cfgfile");
+    EXPECT_TRUE(View().RootNode()->isExpanded());
+}
+
+TEST_F(TreeViewTest, NewConfigurationShowsTheTitleOnTheRootAlone) {
+    ASSERT_TRUE(Start({}));
+    EXPECT_EQ(Outline(), QStringList{QStringLiteral("0 0 ka-210x")});
+    EXPECT_EQ(View().CurrentNode(), View().RootNode());
+    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("ka-210x - Netloom"));
+}
+
+}  // namespace
+}  // namespace netloom::test
