@@ -27,7 +27,7 @@ void CAtmAddressEdit::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Insert && modifiers == Qt::NoModifier) {
         // The template is not checked here; saving the page judges it like typed text.
-        setText(FromBytes(UserOptions().AddressTemplate));
+        SetEditText(this, FromBytes(UserOptions().AddressTemplate));
         end(false);
         event->accept();
         return;

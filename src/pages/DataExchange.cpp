@@ -10,6 +10,7 @@
 #include "fields/FieldMessages.h"
 #include "fields/IntegerField.h"
 #include "pages/Latin1.h"
+#include "pages/TypingValidator.h"
 #include "pages/UpDownEdit.h"
 #include "ui/MessageService.h"
 
@@ -24,7 +25,7 @@ QString ControlText(QWidget* control) {
 
 void SetControlText(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(text);
+        SetEditText(edit, text);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->setEditText(text);
     } else if (auto* upDown = qobject_cast<CUpDownEdit*>(control)) {
@@ -61,7 +62,7 @@ void CDataExchange::Fail(const std::string& message) {
 void CDataExchange::AtmAddress(QLineEdit* edit, std::string& value) {
     if (!Begin(edit)) return;
     if (!m_bSaveAndValidate) {
-        edit->setText(FromBytes(value));
+        SetEditText(edit, FromBytes(value));
         return;
     }
     std::string parsed;
@@ -72,7 +73,7 @@ void CDataExchange::AtmAddress(QLineEdit* edit, std::string& value) {
 void CDataExchange::MacAddress(QLineEdit* edit, std::string& value) {
     if (!Begin(edit)) return;
     if (!m_bSaveAndValidate) {
-        edit->setText(FromBytes(value));
+        SetEditText(edit, FromBytes(value));
         return;
     }
     std::string parsed;
@@ -106,7 +107,7 @@ void CDataExchange::Signed(QWidget* control, int32_t& value) {
 void CDataExchange::Text(QLineEdit* edit, std::string& value) {
     if (!Begin(edit)) return;
     if (!m_bSaveAndValidate) {
-        edit->setText(FromBytes(value));
+        SetEditText(edit, FromBytes(value));
         return;
     }
     const QString text = edit->text();

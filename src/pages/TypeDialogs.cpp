@@ -20,6 +20,8 @@ CDlgAdpType::CDlgAdpType(QWidget* parent)
     : CExchangeDialog(QStringLiteral("Select Adapter Type"), parent) {
     m_pModel = MakeList(this, {QStringLiteral("KA-210x (155 Mbps)")});
     m_pModel->setAccessibleName(QStringLiteral("Adapter Type"));
+    m_pModel->setMinimumWidth(
+        m_pModel->fontMetrics().horizontalAdvance(QString(36, QLatin1Char('x'))));
     auto* content = new QVBoxLayout;
     content->addWidget(m_pModel);
     SetContent(content);

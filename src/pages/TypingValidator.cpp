@@ -39,3 +39,15 @@ void LimitTyping(QLineEdit* edit, int maxChars, bool digitsOnly) {
 }
 
 }  // namespace netloom
+
+namespace netloom {
+
+void SetEditText(QLineEdit* edit, const QString& text) {
+    // A validator that judged the new text against the old would call a whole stored value
+    // one over-long keystroke, and the line edit would stop undoing refused typing after it.
+    if (auto* validator = edit->findChild<CTypingValidator*>(QString(), Qt::FindDirectChildrenOnly))
+        validator->Prime(text);
+    edit->setText(text);
+}
+
+}  // namespace netloom

@@ -18,6 +18,10 @@ class CTypingValidator : public QValidator {
 
     State validate(QString& input, int& pos) const override;
 
+    // Announces text that the program is about to set, so that it is judged as it stands and
+    // not as an edit of what stood there before.
+    void Prime(const QString& text) { m_before = text; }
+
     // The rule itself, shared with edit controls that validate on their own.
     static State Judge(const QString& before, const QString& after, int maxChars, bool digitsOnly);
 
@@ -29,5 +33,8 @@ class CTypingValidator : public QValidator {
 
 // Installs a CTypingValidator on edit.
 void LimitTyping(QLineEdit* edit, int maxChars, bool digitsOnly = false);
+
+// Sets the text of an edit field from the program, whatever its typing limits.
+void SetEditText(QLineEdit* edit, const QString& text);
 
 }  // namespace netloom

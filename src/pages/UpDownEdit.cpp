@@ -36,7 +36,7 @@ void CUpDownEdit::stepBy(int steps) {
     const int current = ParseSignedField(ToBytes(text()), value) ? value : m_min - steps;
     const long long next = static_cast<long long>(current) + steps;
     const int clamped = static_cast<int>(std::clamp<long long>(next, m_min, m_max));
-    lineEdit()->setText(QString::number(clamped));
+    SetText(QString::number(clamped));
     selectAll();
 }
 
