@@ -1,0 +1,152 @@
+// What every sheet shares: the address field's typing limit and Insert key, keyboard use of
+// the sheet, check boxes and radio groups fed with values outside their states.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "PageTestSupport.h"
+#include "doc/Adapter.h"
+#include "doc/Elan.h"
+#include "pages/AdapterPages.h"
+#include "pages/AddressEdit.h"
+#include "pages/ElanPages.h"
+#include "pages/PropertySheet.h"
+
+namespace netloom::test {
+namespace {
+
+const QString kAtmMessage = QStringLiteral(
+    "Invalid ATM Address. Enter as 40 Hexadecimal digits (0-9, a-f), every two possibly "
+    "separated by blanks.");
+
+class Exchange : public PagesTest {
+  protected:
+    bool EditAdapter(const std::function<void(QDialog&, CDlgAdp&)>& drive) {
+        return Run(
+            [&] { return m_adapter.EditProperties(); },
+            [&](QDialog& dialog) { drive(dialog, *static_cast<CDlgAdp*>(Sheet(dialog).Page(0))); });
+    }
+
+    C_Doc_Adapter m_adapter;
+};
+
+TEST_F(Exchange, TheAddressFieldTakesNoMoreThan59TypedCharacters) {
+    CScopedOptions options(false, false);
+    EditAdapter([&](QDialog& dialog, CDlgAdp& page) {
+        Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
+        TypeInto(page.m_pLecsAddress, QString(70, QLatin1Char('a')));
+        EXPECT_EQ(page.m_pLecsAddress->text().size(), 59);
+        ClickCancel(dialog);
+    });
+}
+
+TEST_F(Exchange, InsertPutsTheTemplateWholeWithTheCaretAtItsEnd) {
+    const std::string longTemplate(70, '3');
+    CScopedOptions options(false, false, longTemplate);
+    EditAdapter([&](QDialog& dialog, CDlgAdp& page) {
+        Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
+        TypeInto(page.m_pLecsAddress, "12 34");
+        page.m_pLecsAddress->setSelection(0, 2);
+        PressKey(page.m_pLecsAddress, Qt::Key_Insert);
+        EXPECT_EQ(page.m_pLecsAddress->text(), QString::fromStdString(longTemplate));
+        EXPECT_EQ(page.m_pLecsAddress->cursorPosition(), 70);
+        EXPECT_FALSE(page.m_pLecsAddress->hasSelectedText());
+        // Over the limit by the program's doing: shown whole, and still editable downwards.
+        PressKey(page.m_pLecsAddress, Qt::Key_Backspace);
+        EXPECT_EQ(page.m_pLecsAddress->text().size(), 69);
+        QTest::keyClicks(page.m_pLecsAddress, "3");
+        EXPECT_EQ(page.m_pLecsAddress->text().size(), 69);
+        ClickOk(dialog);
+        EXPECT_EQ(Messages(), QStringList{kAtmMessage});
+        ClickCancel(dialog);
+    });
+}
+
+TEST_F(Exchange, OnlyTheBareInsertKeyInsertsTheTemplate) {
+    CScopedOptions options(false, false);
+    EditAdapter([&](QDialog& dialog, CDlgAdp& page) {
+        Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
+        TypeInto(page.m_pLecsAddress, "12");
+        PressKey(page.m_pLecsAddress, Qt::Key_Insert, Qt::ShiftModifier);
+        PressKey(page.m_pLecsAddress, Qt::Key_Insert, Qt::ControlModifier);
+        EXPECT_FALSE(page.m_pLecsAddress->text().startsWith("39"));
+        PressKey(page.m_pLecsAddress, Qt::Key_Insert, Qt::KeypadModifier);
+        EXPECT_EQ(page.m_pLecsAddress->text(), kDefaultAddressTemplate);
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(m_adapter.LecsAtmAddress, kDefaultAddressTemplate);
+}
+
+TEST_F(Exchange, TheFirstControlHasTheFocusAndTheKeyboardWorksTheSheet) {
+    CScopedOptions options(false, true);
+    C_Doc_Elan elan(ELAN_LANE);
+    EXPECT_TRUE(Run([&] { return elan.EditProperties(); },
+                    [&](QDialog& dialog) {
+                        CPropertySheet& sheet = Sheet(dialog);
+                        auto* general = static_cast<CDlgElan*>(sheet.Page(0));
+                        EXPECT_TRUE(HasFocus(general->m_pAtmAddress));
+                        // A failing page keeps the front against Ctrl+Tab too.
+                        TypeInto(general->m_pFrameSize, "20");
+                        PressKey(Focus(), Qt::Key_Tab, Qt::ControlModifier);
+                        EXPECT_EQ(sheet.ActiveIndex(), 0);
+                        EXPECT_EQ(Messages(),
+                                  QStringList{"Please enter an integer between 1516 and 9234."});
+                        EXPECT_TRUE(HasFocus(general->m_pFrameSize));
+                        TypeInto(general->m_pFrameSize, "4544");
+                        PressKey(Focus(), Qt::Key_Tab, Qt::ControlModifier);
+                        EXPECT_EQ(sheet.ActiveIndex(), 1);
+                        // Enter confirms from any field.
+                        auto* lane = static_cast<CDlgElanLane*>(sheet.Page(1));
+                        TypeInto(lane->m_pLanName, "engineering");
+                        PressKey(lane->m_pLanName, Qt::Key_Return);
+                        EXPECT_FALSE(dialog.isVisible());
+                    }));
+    EXPECT_EQ(elan.MaxDataFrameSize, 4544);
+    EXPECT_EQ(elan.LanName, "engineering");
+
+    // Enter in the frame-size list confirms as well; Escape cancels.
+    EXPECT_TRUE(Run([&] { return elan.EditProperties(); },
+                    [&](QDialog& dialog) {
+                        auto* general = static_cast<CDlgElan*>(Sheet(dialog).Page(0));
+                        TypeInto(general->m_pFrameSize, "9234");
+                        PressKey(general->m_pFrameSize, Qt::Key_Return);
+                    }));
+    EXPECT_EQ(elan.MaxDataFrameSize, 9234);
+    EXPECT_FALSE(Run([&] { return elan.EditProperties(); },
+                     [&](QDialog&) { PressKey(Focus(), Qt::Key_Escape); }));
+}
+
+TEST_F(Exchange, CheckBoxesAndRadioGroupsFedWithOddValues) {
+    CScopedOptions options(false, true);
+    m_adapter.EnableSvcSupport = 2;       // the third state
+    m_adapter.IlmiRegisterAddresses = 7;  // no state at all: shown clear
+    m_adapter.FramingMode = 5;            // no button
+    m_adapter.EmptyCells = 1;
+    EXPECT_TRUE(Run([&] { return m_adapter.EditProperties(); },
+                    [&](QDialog& dialog) {
+                        auto* signalling = FindText<QCheckBox>(&dialog, "Enable Signalling");
+                        EXPECT_EQ(signalling->checkState(), Qt::PartiallyChecked);
+                        EXPECT_EQ(FindText<QCheckBox>(&dialog, "Enable ILMI")->checkState(),
+                                  Qt::Unchecked);
+                        Click(signalling);
+                        EXPECT_EQ(signalling->checkState(), Qt::Checked);
+                        Click(signalling);
+                        EXPECT_EQ(signalling->checkState(), Qt::Unchecked);
+                        ClickTab(Sheet(dialog), "Advanced");
+                        EXPECT_FALSE(FindText<QRadioButton>(&dialog, "SONET")->isChecked());
+                        EXPECT_FALSE(FindText<QRadioButton>(&dialog, "SDH")->isChecked());
+                        EXPECT_TRUE(FindText<QRadioButton>(&dialog, "Unassigned")->isChecked());
+                        ClickOk(dialog);
+                    }));
+    EXPECT_EQ(m_adapter.EnableSvcSupport, 0);
+    EXPECT_EQ(m_adapter.IlmiRegisterAddresses, 0);
+    EXPECT_EQ(m_adapter.FramingMode, 0);
+    EXPECT_EQ(m_adapter.EmptyCells, 1);
+}
+
+}  // namespace
+}  // namespace netloom::test

@@ -1,0 +1,104 @@
+#pragma once
+// Helpers for driving the property sheets and dialogs the way a user does: open them through
+// the objects' EditProperties with the GUI's editor installed, then type, click and press keys
+// in them while they run modally, with every message box recorded instead of shown.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "doc/UserOptions.h"
+#include "pages/PropertyEditor.h"
+#include "ui/MessageService.h"
+
+#include <ostream>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace netloom {
+class CPropertySheet;
+}
+
+namespace netloom::test {
+
+// Sets the user options for the lifetime of the guard.
+class CScopedOptions {
+  public:
+    CScopedOptions(bool displayTrafficProfiles, bool expertMode,
+                   const std::string& addressTemplate = kDefaultAddressTemplate);
+    ~CScopedOptions();
+
+  private:
+    CUserOptions m_saved;
+};
+
+// Installs the GUI's object editor and a recording message service.
+class PagesTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The texts of the messages shown so far.
+    QStringList Messages() { return m_messages->Texts(); }
+
+    // Runs open, which shows a modal sheet or dialog and returns once it is closed; drive works
+    // the dialog while it is up and must close it. A dialog drive leaves open is cancelled and
+    // fails the test. Returns what open returned.
+    bool Run(const std::function<bool()>& open, const std::function<void(QDialog&)>& drive);
+
+    CScopedRecordingMessages m_messages;
+    CPropertyEditor m_editor;
+
+  private:
+    CObjectEditor* m_pPrevious = nullptr;
+};
+
+// Control texts without their mnemonic markers.
+QString Plain(const QString& text);
+
+// The child of root of class T whose text (title for group boxes) reads text.
+template <class T>
+T* FindText(QWidget* root, const QString& text) {
+    for (T* child : root->findChildren<T*>()) {
+        if (Plain(child->text()) == text) return child;
+    }
+    return nullptr;
+}
+// The edit-like control that a label reading text names.
+QWidget* Buddy(QWidget* root, const QString& labelText);
+
+CPropertySheet& Sheet(QDialog& dialog);
+// The titles of the sheet's tabs.
+QStringList TabTitles(CPropertySheet& sheet);
+// Clicks the sheet's tab titled title.
+void ClickTab(CPropertySheet& sheet, const QString& title);
+
+// User actions.
+void Click(QWidget* button);  // check boxes and radio buttons at their indicator
+void ClickOk(QDialog& dialog);
+void ClickCancel(QDialog& dialog);
+// Moves the keyboard focus into control with a click, replaces its text by typing.
+void TypeInto(QWidget* control, const QString& text);
+void PressKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Presses Tab in the widget that has the focus.
+void PressTab();
+// The widget that has the keyboard focus.
+QWidget* Focus();
+// Whether the keyboard focus is in control (or the edit field inside it).
+bool HasFocus(QWidget* control);
+
+// The selected text of an edit-like control.
+QString SelectedText(QWidget* control);
+QString TextOf(QWidget* control);
+
+}  // namespace netloom::test
