@@ -43,9 +43,13 @@ void CExchangeDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void CExchangeDialog::accept() {
-    Initialize();
-    if (UpdateData(true)) QDialog::accept();
+void CExchangeDialog::done(int result) {
+    if (result == QDialog::Accepted) {
+        Initialize();
+        if (!UpdateData(true)) return;
+    }
+    m_bInitialized = false;
+    QDialog::done(result);
 }
 
 }  // namespace netloom

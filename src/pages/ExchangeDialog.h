@@ -22,8 +22,9 @@ class CExchangeDialog : public QDialog {
 
     QDialogButtonBox* Buttons() const { return m_buttons; }
 
-  public slots:
-    void accept() override;
+    // Closing with Accepted first saves and checks the values; a failure keeps the dialog
+    // open. Each showing fills the controls afresh.
+    void done(int result) override;
 
   protected:
     // Puts content above the OK and Cancel buttons; derived constructors call it once.

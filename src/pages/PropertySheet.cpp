@@ -95,12 +95,14 @@ void CPropertySheet::OnCurrentChanged(int index) {
     ActivePage()->OnSetActive();
 }
 
-void CPropertySheet::accept() {
-    if (m_current < 0) ActivateFirstPage();
-    if (CPropertyPage* page = ActivePage()) {
-        if (!page->UpdateData(true)) return;
+void CPropertySheet::done(int result) {
+    if (result == QDialog::Accepted) {
+        if (m_current < 0) ActivateFirstPage();
+        if (CPropertyPage* page = ActivePage()) {
+            if (!page->UpdateData(true)) return;
+        }
     }
-    QDialog::accept();
+    QDialog::done(result);
 }
 
 bool CPropertySheet::LeaveFieldFirst() {

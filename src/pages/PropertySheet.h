@@ -34,8 +34,9 @@ class CPropertySheet : public QDialog {
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
 
-  public slots:
-    void accept() override;
+    // Closing with Accepted (OK, Enter, accept()) first saves and checks the page in front;
+    // a failure keeps the sheet open.
+    void done(int result) override;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -47,6 +47,9 @@ void SetEditText(QLineEdit* edit, const QString& text) {
     // one over-long keystroke, and the line edit would stop undoing refused typing after it.
     if (auto* validator = edit->findChild<CTypingValidator*>(QString(), Qt::FindDirectChildrenOnly))
         validator->Prime(text);
+    // The line edit's own limit would cut a long stored value short without a word; typing is
+    // limited by the validator instead.
+    if (text.size() > edit->maxLength()) edit->setMaxLength(static_cast<int>(text.size()));
     edit->setText(text);
 }
 

@@ -303,13 +303,15 @@ TEST_F(ElanSheet, ClassicalIpKeepsItsAddressTextWhateverTheBox) {
     }));
     EXPECT_EQ(elan.IpAddress, "10.0.0.1");
 
-    // With an address stored, the box opens unchecked.
-    Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
+    // With an address stored, the box opens unchecked. Free text of any length survives.
+    elan.IpAddress = std::string(40000, '7');
+    EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto& page = Open<CDlgElanClip>(sheet, "Rfc1577");
         EXPECT_FALSE(page.m_pAutoIp->isChecked());
         EXPECT_TRUE(page.m_pIpAddress->isEnabled());
-        ClickCancel(dialog);
-    });
+        ClickOk(dialog);
+    }));
+    EXPECT_EQ(elan.IpAddress, std::string(40000, '7'));
 }
 
 TEST_F(ElanSheet, Rfc1483Encapsulation) {
