@@ -142,7 +142,8 @@ void CNetloomApp::OnSendMail() {
         QString error;
         attachment = dir.filePath(name);
         if (!dir.isValid() ||
-            !WriteConfigurationFile(attachment, m_doc.ConfigurationText(), error)) {
+            !WriteConfigurationFile(attachment,
+                                    QByteArray::fromStdString(m_doc.ConfigurationText()), error)) {
             Messages().Show(m_frame.get(),
                             QStringLiteral("Cannot prepare the mail attachment:\n%1").arg(error),
                             MsgIcon::Warning, MsgButtons::Ok);

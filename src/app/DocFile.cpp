@@ -37,15 +37,14 @@ bool ReadConfigurationFile(const QString& path, QByteArray& bytes, QString& erro
     return true;
 }
 
-bool WriteConfigurationFile(const QString& path, const std::string& text, QString& error) {
+bool WriteConfigurationFile(const QString& path, const QByteArray& bytes, QString& error) {
     // QSaveFile follows a symbolic link to its target and keeps the target's permissions.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
         return false;
     }
-    const qint64 size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         error = file.errorString();
         file.cancelWriting();
         return false;

@@ -16,7 +16,7 @@ constexpr qint64 kMaxConfigurationFileSize = 64 * 1024 * 1024;
 // The file's bytes; false with the reason in error when it cannot be read.
 bool ReadConfigurationFile(const QString& path, QByteArray& bytes, QString& error);
 
-// Replaces the file at path by text; false with the reason in error.
-bool WriteConfigurationFile(const QString& path, const std::string& text, QString& error);
+// Replaces the file at path by bytes; false with the reason in error.
+bool WriteConfigurationFile(const QString& path, const QByteArray& bytes, QString& error);
 
 }  // namespace netloom

@@ -101,10 +101,18 @@ bool CDocManager::OpenDocumentStep(const std::string& path) {
         return false;
     }
     DeleteContents();
-    CMessageBoxSink sink(m_window);
-    m_doc.ReadText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &sink);
+    Serialize(false, bytes);
     m_doc.SetModifiedFlag(false);
     return true;
+}
+
+void CDocManager::Serialize(bool storing, QByteArray& bytes) {
+    if (storing) {
+        bytes = QByteArray::fromStdString(m_doc.ConfigurationText());
+        return;
+    }
+    CMessageBoxSink sink(m_window);
+    m_doc.ReadText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &sink);
 }
 
 bool CDocManager::SaveDocumentStep(const std::string& path) {
@@ -113,7 +121,9 @@ bool CDocManager::SaveDocumentStep(const std::string& path) {
     bool written = false;
     {
         CWaitCursor wait;
-        written = WriteConfigurationFile(file, m_doc.ConfigurationText(), error);
+        QByteArray bytes;
+        Serialize(true, bytes);
+        written = WriteConfigurationFile(file, bytes, error);
     }
     if (!written) {
         ReportFileError(QStringLiteral("save"), file, error);
@@ -181,7 +191,7 @@ bool CDocManager::DoSave(const QString& path, bool replace) {
             QString name = m_title;
             const qsizetype bad = name.indexOf(QRegularExpression(QStringLiteral("[:/\\\\]")));
             if (bad >= 0) name.truncate(bad);
-            proposed = QDir::current().filePath(name + QStringLiteral(".cfg"));
+            proposed = QDir::current().filePath(name + DocTemplateField(kFilterExtension));
         }
         target = m_dialogs.GetSaveFileName(m_window, proposed);
         if (target.isEmpty()) return false;

@@ -63,6 +63,9 @@ class CDocManager : public QObject, public CDocFramework {
     // the document's path.
     bool DoSave(const QString& path, bool replace);
     void DeleteContents();
+    // Moves the configuration between the document and a file's bytes: loading reads bytes
+    // into the (emptied) document, storing builds the whole text into bytes in one block.
+    void Serialize(bool storing, QByteArray& bytes);
     void ReportFileError(const QString& what, const QString& path, const QString& reason);
 
     CNetloomDoc& m_doc;

@@ -2,18 +2,27 @@
 
 #include <QFileDialog>
 
+#include "res/Strings.h"
+
 namespace netloom {
+
+QString DocTemplateField(DocTemplateFieldIndex field) {
+    const std::string_view text = LoadString(128);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+        .section(QLatin1Char('\n'), field, field);
+}
 
 namespace {
 
-const QStringList kFilters = {QStringLiteral("Netloom Files (*.cfg)"),
-                              QStringLiteral("All Files (*)")};
+QStringList Filters() {
+    return {DocTemplateField(kFilterName), QStringLiteral("All Files (*)")};
+}
 
 class CStandardFileDialogs : public CFileDialogs {
   public:
     QString GetOpenFileName(QWidget* parent, const QString& directory) override {
         QFileDialog dialog(parent, QStringLiteral("Open"), directory);
-        dialog.setNameFilters(kFilters);
+        dialog.setNameFilters(Filters());
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -21,10 +30,10 @@ class CStandardFileDialogs : public CFileDialogs {
 
     QString GetSaveFileName(QWidget* parent, const QString& proposed) override {
         QFileDialog dialog(parent, QStringLiteral("Save As"));
-        dialog.setNameFilters(kFilters);
+        dialog.setNameFilters(Filters());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(QStringLiteral("cfg"));
+        dialog.setDefaultSuffix(DocTemplateField(kFilterExtension).mid(1));
         dialog.selectFile(proposed);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }

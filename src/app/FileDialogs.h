@@ -17,6 +17,18 @@ class CFileDialogs {
     virtual QString GetSaveFileName(QWidget* parent, const QString& proposed) = 0;
 };
 
+// Fields of the document template string (string 128), in its order.
+enum DocTemplateFieldIndex {
+    kWindowTitle = 0,
+    kDocumentName,
+    kNewFileTypeName,
+    kFilterName,
+    kFilterExtension,
+    kFileTypeId,
+    kFileTypeName,
+};
+QString DocTemplateField(DocTemplateFieldIndex field);
+
 // The standard choosers, filtered for configuration files.
 CFileDialogs& StandardFileDialogs();
 

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QSettings>
+#include <QTimer>
 
 #include "app/AboutBox.h"
 #include "app/DesktopRegistration.h"
@@ -163,6 +164,18 @@ void CNetloomApp::UpdateCommandStates() {
 
 bool CNetloomApp::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) m_commands.UpdateAll();
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal() && m_frame) {
+            // Without a window manager nobody gives the keyboard back to the main window
+            // when a dialog closes; ask for it once no other dialog is up.
+            QPointer<CMainFrame> frame(m_frame.get());
+            QTimer::singleShot(0, this, [frame] {
+                if (frame && frame->isVisible() && QApplication::activeModalWidget() == nullptr)
+                    frame->activateWindow();
+            });
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -176,6 +176,11 @@ void CNetloomView::SelectNode(QTreeWidgetItem* item) {
 void CNetloomView::OnCurrentItemChanged(QTreeWidgetItem* current) {
     if (m_bRebuilding) return;
     m_currentNode = current ? RefOf(current) : CTreeNodeRef();
+    UpdateSelectionContext();
+}
+
+void CNetloomView::UpdateSelectionContext() {
+    QTreeWidgetItem* current = CurrentNode();
     SetSelectionContext(m_doc, KindOf(current), ObjectOf(current));
     emit SelectionContextChanged();
 }

@@ -66,6 +66,8 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     QTreeWidgetItem* HitTest(const QPoint& pos) const;
     // Selects item as the tree does: its collapsed ancestors are expanded first.
     void SelectNode(QTreeWidgetItem* item);
+    // Sets the document's selection context from the current node.
+    void UpdateSelectionContext();
 
     // Commands of the view; each does nothing when its enabling rule says no.
     void OnEditDelete();

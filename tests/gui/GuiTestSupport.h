@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "app/DocManager.h"
 #include "app/FileDialogs.h"
+#include "app/MainFrame.h"
 #include "app/NetloomApp.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"

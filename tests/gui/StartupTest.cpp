@@ -119,6 +119,8 @@ TEST_F(StartupTest, OptionsAreReadAtStartAndWrittenAtExit) {
     Trigger(ID_VIEW_ADVANCED);
     Trigger(ID_VIEW_TRAFFIC_PROFILES);
     App().Commands().Execute(ID_WEB_SITE_FIRST + 2);
+    // Until the program ends normally nothing is written: a crash loses the changes.
+    EXPECT_EQ(CNetloomApp::Settings()->value("Options/ExpertMode").toString(), "not a number");
     Finish();
     auto settings = CNetloomApp::Settings();
     EXPECT_EQ(settings->value("Options/DisplayTrafficProfiles").toInt(), 0);

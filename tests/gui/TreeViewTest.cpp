@@ -173,6 +173,28 @@ TEST_F(TreeViewTest, DoubleClickEditsObjectsAndTogglesGroups) {
     EXPECT_TRUE(View().RootNode()->isExpanded());
 }
 
+TEST_F(TreeViewTest, ObjectWhoseGroupIsHiddenGetsItsNodeAtTheNextRebuild) {
+    Open();
+    QTreeWidgetItem* adapter = Node({kAdapter1});
+    View().SelectNode(adapter);
+    auto profile = std::make_unique<C_Doc_TrafficProfile>();
+    C_Doc_TrafficProfile* added = profile.get();
+    ASSERT_TRUE(Doc().AddPastedObject(std::move(profile)));
+    View().AddObjectNode(*added);
+    EXPECT_EQ(View().CurrentNode(), adapter);
+    EXPECT_FALSE(added->m_node.IsSet());
+
+    Trigger(ID_VIEW_TRAFFIC_PROFILES);
+    QTreeWidgetItem* group = Node({kAdapter1, QStringLiteral("Traffic Profiles")});
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->childCount(), 1);
+    EXPECT_EQ(CNetloomView::ObjectOf(group->child(0)), added);
+    // Hidden again: the profile keeps no reference to the node that went with the old tree.
+    Trigger(ID_VIEW_TRAFFIC_PROFILES);
+    EXPECT_FALSE(added->m_node.IsSet());
+    Doc().Renumber();
+}
+
 TEST_F(TreeViewTest, NewConfigurationShowsTheTitleOnTheRootAlone) {
     ASSERT_TRUE(Start({}));
     EXPECT_EQ(Outline(), QStringList{QStringLiteral("0 0 ka-210x")});
