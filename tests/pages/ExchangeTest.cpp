@@ -148,5 +148,29 @@ TEST_F(Exchange, CheckBoxesAndRadioGroupsFedWithOddValues) {
     EXPECT_EQ(m_adapter.EmptyCells, 1);
 }
 
+// The keyboard walks a page's controls in the order they stand, then the tab row and the
+// sheet's buttons.
+TEST_F(Exchange, TabWalksThePageThenTheButtons) {
+    CScopedOptions options(false, false);
+    Run([&] { return m_adapter.EditProperties(); },
+        [&](QDialog& dialog) {
+            QStringList order;
+            for (int i = 0; i < 9; ++i) {
+                QWidget* focus = Focus();
+                QString name =
+                    focus ? QString::fromLatin1(focus->metaObject()->className()) : "none";
+                if (auto* button = qobject_cast<QAbstractButton*>(focus))
+                    name = Plain(button->text());
+                order << name;
+                PressTab();
+            }
+            // The disabled address field is passed over.
+            EXPECT_EQ(order, (QStringList{"Enable Signalling", "Enable ILMI", "QComboBox",
+                                          "Wellknown address", "QTabBar", "OK", "Cancel",
+                                          "Enable Signalling", "Enable ILMI"}));
+            ClickCancel(dialog);
+        });
+}
+
 }  // namespace
 }  // namespace netloom::test
