@@ -42,9 +42,10 @@ void CNetloomApp::DefineFileCommands() {
     m_commands.Define(ID_FILE_OPEN, [docs] { docs->OnFileOpen(); });
     m_commands.Define(ID_FILE_SAVE, [docs] { docs->OnFileSave(); });
     m_commands.Define(ID_FILE_SAVE_AS, [docs] { docs->OnFileSaveAs(); });
+    // Mail can be sent when the desktop's mail helper is installed.
+    const bool canMail = !QStandardPaths::findExecutable("xdg-email").isEmpty();
     m_commands.Define(
-        ID_FILE_SEND_MAIL, [this] { OnSendMail(); },
-        [] { return !QStandardPaths::findExecutable("xdg-email").isEmpty(); });
+        ID_FILE_SEND_MAIL, [this] { OnSendMail(); }, [canMail] { return canMail; });
     for (int i = 0; i < CRecentFileList::kSize; ++i) {
         m_commands.Define(
             ID_FILE_MRU_FIRST + i,
@@ -126,7 +127,7 @@ void CNetloomApp::OpenWebPage(int index) {
         const std::string_view text = LoadString(IDS_WEB_OPEN_FAILED);
         Messages().Show(m_frame.get(),
                         QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
-                        MsgIcon::None, MsgButtons::Ok);
+                        MsgIcon::Warning, MsgButtons::Ok);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QThread>
 #include <QUrl>
 #include <csignal>
 
@@ -221,6 +222,49 @@ TEST_F(FileCommandsTest, RecentFilesAreListedKeptAndReopened) {
     EXPECT_EQ(App().DocManager().PathName(), first);
     EXPECT_EQ(App().RecentFiles().At(0), first);
     EXPECT_FALSE(App().Commands().IsEnabled(ID_FILE_MRU_FIRST + 2));
+}
+
+TEST_F(FileCommandsTest, SendMailAttachesTheConfigurationAsItIsNow) {
+    // A stand-in for the desktop's mail helper that notes its arguments.
+    const QString bin = TempPath("bin");
+    QDir().mkpath(bin);
+    const QString noted = TempPath("mail-args");
+    Write(bin + "/xdg-email", ("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + noted + ".new' && mv '" +
+                               noted + ".new' '" + noted + "'\n")
+                                  .toUtf8());
+    QFile::setPermissions(bin + "/xdg-email", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ":" + path);
+    struct RestorePath {
+        QByteArray value;
+        ~RestorePath() { qputenv("PATH", value); }
+    } restore{path};
+    const QString file = CopyExample();
+    ASSERT_TRUE(Start({file}));
+    auto sent = [&] {
+        for (int i = 0; i < 200 && !QFile::exists(noted); ++i)
+            QThread::msleep(10);
+        const QStringList args = QString::fromUtf8(Bytes(noted)).split('\n', Qt::SkipEmptyParts);
+        QFile::remove(noted);
+        return args;
+    };
+
+    ASSERT_TRUE(Enabled(ID_FILE_SEND_MAIL));
+    Trigger(ID_FILE_SEND_MAIL);
+    EXPECT_EQ(sent(), (QStringList{"--attach", file}));
+
+    // Unsaved changes travel in a copy; the file and the modified flag stay as they are.
+    View().SelectNode(View().RootNode());
+    Trigger(ID_INSERT_ADAPTER);
+    Trigger(ID_FILE_SEND_MAIL);
+    const QStringList args = sent();
+    ASSERT_EQ(args.size(), 2);
+    EXPECT_NE(args[1], file);
+    EXPECT_TRUE(args[1].endsWith("/ka-210x.cfg"));
+    EXPECT_EQ(Bytes(args[1]).toStdString(), Doc().ConfigurationText());
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(Messages().isEmpty());
+    QDir(QFileInfo(args[1]).absolutePath()).removeRecursively();
 }
 
 TEST_F(FileCommandsTest, FileDroppedOnTheWindowOpensLikeFileOpen) {
