@@ -60,9 +60,11 @@ CDlgAdp::CDlgAdp(QWidget* parent) : CPropertyPage(QStringLiteral("General"), par
         MakeGroup(QStringLiteral("Configuration Server Address (LANE)"), server, this));
     layout->addStretch();
 
-    connect(m_pWellKnown, &QCheckBox::clicked, this,
+    // The boxes only change by a click or by a load that shows what they already showed, so
+    // following every change is following the clicks.
+    connect(m_pWellKnown, &QCheckBox::toggled, this,
             [this](bool checked) { m_pLecsAddress->setEnabled(!checked); });
-    connect(m_pSignalling, &QCheckBox::clicked, this,
+    connect(m_pSignalling, &QCheckBox::toggled, this,
             [this](bool checked) { m_pUniVersion->setEnabled(checked); });
 }
 

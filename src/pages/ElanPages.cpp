@@ -120,8 +120,10 @@ CDlgElanClip::CDlgElanClip(QWidget* parent) : CPropertyPage(QStringLiteral("Rfc1
     layout->addLayout(ip);
     layout->addStretch();
 
+    connect(m_pAutoIp, &QCheckBox::toggled, this,
+            [this](bool checked) { m_pIpAddress->setEnabled(!checked); });
+    // Only a click sends the user on to type the address.
     connect(m_pAutoIp, &QCheckBox::clicked, this, [this](bool checked) {
-        m_pIpAddress->setEnabled(!checked);
         if (!checked) m_pIpAddress->setFocus(Qt::OtherFocusReason);
     });
 }

@@ -94,8 +94,10 @@ CDlgPvcRfc::CDlgPvcRfc(QWidget* parent) : CPropertyPage(QStringLiteral("Rfc1577/
     layout->addWidget(MakeGroup(QStringLiteral("RFC1483 routed"), mac, this));
     layout->addStretch();
 
+    connect(m_pAutoIp, &QCheckBox::toggled, this,
+            [this](bool checked) { m_pIpAddress->setEnabled(!checked); });
+    // Only a click sends the user on to type the address.
     connect(m_pAutoIp, &QCheckBox::clicked, this, [this](bool checked) {
-        m_pIpAddress->setEnabled(!checked);
         if (!checked) m_pIpAddress->setFocus(Qt::OtherFocusReason);
     });
 }
