@@ -62,12 +62,5 @@ TEST(ProfileList, AtMost32ProfilesAreOfferedButLaterOnesStayPrioritized) {
     EXPECT_EQ(lists.available.back().number, 31);
 }
 
-TEST(ProfileList, HardwareDefaultsWhenTheAdapterHasNoProfiles) {
-    const ProfileLists lists = BuildProfileLists("9 10", Profiles(10));
-    EXPECT_EQ(Numbers(lists.prioritized), std::vector<int32_t>{9});
-    EXPECT_EQ(lists.available.size(), 9u);
-    EXPECT_EQ(WriteTrafficProfileList({}), "");
-}
-
 }  // namespace
 }  // namespace netloom
