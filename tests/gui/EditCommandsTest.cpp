@@ -17,15 +17,6 @@
 namespace netloom::test {
 namespace {
 
-const QString kAdapter0 = QStringLiteral("Physical ATM Adapter 0");
-const QString kAdapter1 = QStringLiteral("Physical ATM Adapter 1");
-const QString kVirtualAdapters = QStringLiteral("Virtual Adapters");
-const QString kLane0 = QStringLiteral("Virtual Adapter 0 - Ethernet LanEmulation");
-const QString kRfc1483 =
-    QStringLiteral("Virtual Adapter 2 - Token-Ring MultiProtocolEncapsulation");
-const QString kLane3 = QStringLiteral("Virtual Adapter 3 - Token-Ring LanEmulation");
-const QString kPvcs = QStringLiteral("Permanent Virtual Connections");
-
 constexpr int kEditCommands[] = {ID_INSERT_ADAPTER,         ID_INSERT_TRAFFIC_PROFILE,
                                  ID_INSERT_VIRTUAL_ADAPTER, ID_INSERT_PVC,
                                  ID_INSERT_MAPPING,         ID_EDIT_DELETE,

@@ -33,6 +33,16 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace netloom::test {
 
+// Node labels of the bundled example configuration.
+inline const QString kAdapter0 = QStringLiteral("Physical ATM Adapter 0");
+inline const QString kAdapter1 = QStringLiteral("Physical ATM Adapter 1");
+inline const QString kVirtualAdapters = QStringLiteral("Virtual Adapters");
+inline const QString kLane0 = QStringLiteral("Virtual Adapter 0 - Ethernet LanEmulation");
+inline const QString kRfc1483 =
+    QStringLiteral("Virtual Adapter 2 - Token-Ring MultiProtocolEncapsulation");
+inline const QString kLane3 = QStringLiteral("Virtual Adapter 3 - Token-Ring LanEmulation");
+inline const QString kPvcs = QStringLiteral("Permanent Virtual Connections");
+
 // Answers each sheet with answer (after letting change edit the object) and records what kind
 // of object it was asked to edit: "adapter", "profile", "elan", "mapping", "pvc", "cfgfile",
 // "type".

@@ -17,14 +17,6 @@
 namespace netloom::test {
 namespace {
 
-const QString kAdapter0 = QStringLiteral("Physical ATM Adapter 0");
-const QString kAdapter1 = QStringLiteral("Physical ATM Adapter 1");
-const QString kVirtualAdapters = QStringLiteral("Virtual Adapters");
-const QString kLane0 = QStringLiteral("Virtual Adapter 0 - Ethernet LanEmulation");
-const QString kRfc1483 =
-    QStringLiteral("Virtual Adapter 2 - Token-Ring MultiProtocolEncapsulation");
-const QString kPvcs = QStringLiteral("Permanent Virtual Connections");
-
 class TreeViewTest : public NetloomTest {
   protected:
     void Open() {
