@@ -1,8 +1,12 @@
 #include "app/DocFile.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace netloom {
 
@@ -38,14 +42,30 @@ bool ReadConfigurationFile(const QString& path, QByteArray& bytes, QString& erro
 }
 
 bool WriteConfigurationFile(const QString& path, const QByteArray& bytes, QString& error) {
-    // QSaveFile follows a symbolic link to its target and keeps the target's permissions.
+    // QSaveFile follows a symbolic link to its target. Of the old file's mode it keeps only the
+    // permissions it reports for the current user (so, for root, a read-only file came back
+    // writable, and set-group-ID and sticky bits were lost): the mode is set here instead.
+    struct stat old {};
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &old) == 0;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write shows at once: writing the rest then fails with the
+    // system's reason (a full disk), which a short write alone leaves as "Unknown error".
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        error = file.errorString();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += n;
+    }
+    if (existed && ::fchmod(file.handle(), old.st_mode & 07777) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
         file.cancelWriting();
         return false;
     }
