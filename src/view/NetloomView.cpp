@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QTimer>
 
 #include "doc/Adapter.h"
 #include "doc/CommandRules.h"
@@ -23,7 +24,7 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
     setStyle(style);
     setColumnCount(1);
     setHeaderHidden(true);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setStretchLastSection(false);
     setRootIsDecorated(false);  // the root has no button: the mouse cannot collapse it
     setIconSize(kTreeImageSize);
@@ -36,6 +37,25 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
            "its properties; right-click a node for its commands."));
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
+    connect(this, &QTreeWidget::itemExpanded, this, &CNetloomView::ScheduleFitColumn);
+    connect(this, &QTreeWidget::itemCollapsed, this, &CNetloomView::ScheduleFitColumn);
+}
+
+void CNetloomView::ScheduleFitColumn() {
+    if (m_bFitPending) return;
+    m_bFitPending = true;
+    QTimer::singleShot(0, this, &CNetloomView::FitColumn);
+}
+
+void CNetloomView::FitColumn() {
+    m_bFitPending = false;
+    m_contentWidth = sizeHintForColumn(0);
+    header()->resizeSection(0, qMax(m_contentWidth, viewport()->width()));
+}
+
+void CNetloomView::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    header()->resizeSection(0, qMax(m_contentWidth, viewport()->width()));
 }
 
 CNetloomView::~CNetloomView() {
@@ -84,12 +104,14 @@ QTreeWidgetItem* CNetloomView::InsertNode(QTreeWidgetItem* parent, const std::st
     item->setData(0, KindRole, kind);
     item->setData(0, ObjectRole, QVariant::fromValue(static_cast<void*>(object)));
     m_liveItems.insert(item);
+    ScheduleFitColumn();
     return item;
 }
 
 void CNetloomView::SetNodeText(void* item, const std::string& text) {
     if (!m_liveItems.contains(item)) return;
     auto* node = static_cast<QTreeWidgetItem*>(item);
+    ScheduleFitColumn();
     // The root's label is a file name, in the file system's encoding; every other label is
     // configuration text, whose bytes map one to one.
     node->setText(0, KindOf(node) == NODE_CONFIGURATION

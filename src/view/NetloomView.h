@@ -84,6 +84,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void CommandRequested(int id);
 
   protected:
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -101,11 +102,17 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // Clears every node reference the document's objects hold.
     void ForgetNodes();
     void ForgetSubtree(QTreeWidgetItem* item);
+    // Widens the column to the longest shown label (or the viewport) once the current round of
+    // changes is over: measuring after every single change would cost time with large trees.
+    void ScheduleFitColumn();
+    void FitColumn();
 
     CNetloomDoc& m_doc;
     CTreeNodeRef m_rootNode;
     CTreeNodeRef m_currentNode;
     bool m_bRebuilding = false;
+    bool m_bFitPending = false;
+    int m_contentWidth = 0;
     // The items this view created and has not deleted: a node reference is honoured only when
     // its item is among them.
     QSet<const void*> m_liveItems;

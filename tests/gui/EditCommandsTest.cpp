@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -169,6 +171,38 @@ TEST_F(EditCommandsTest, DeleteKeyRemovesTheObjectWithEverythingBelowIt) {
     EXPECT_EQ(Doc().Cfgfile().Adapters.size(), 1u);
     // The selection context follows the tree's new selection.
     EXPECT_EQ(Doc().m_pCurAdapter == nullptr, View().CurrentKind() == 0);
+}
+
+TEST_F(EditCommandsTest, EditsInALargeConfigurationTouchSingleNodes) {
+    // 20 adapters with 50 virtual adapters of 20 PVCs each: over 20 000 nodes.
+    QByteArray text;
+    for (int a = 0; a < 20; ++a) {
+        text += "DefineAdapter\r\n";
+        for (int v = 0; v < 50; ++v)
+            text += "    DefineVirtualAdapter LanEmulation\r\n    EndVirtualAdapter\r\n";
+        for (int v = 0; v < 50; ++v) {
+            for (int p = 0; p < 20; ++p) {
+                text += "    DefinePvc\r\n        UserInstance " + QByteArray::number(a * 50 + v) +
+                        "\r\n        Vci " + QByteArray::number(40 + p) + "\r\n    EndPvc\r\n";
+            }
+        }
+        text += "EndAdapter\r\n";
+    }
+    QFile file(TempPath("large.cfg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    ASSERT_TRUE(Start({TempPath("large.cfg")}));
+    QElapsedTimer timer;
+    timer.start();
+    View().SelectNode(Node({kAdapter0}));
+    Trigger(ID_EDIT_DELETE);  // renumbers and relabels the 950 virtual adapters that remain
+    View().SelectNode(Node({kAdapter0, kVirtualAdapters})->child(0));
+    Trigger(ID_INSERT_PVC);
+    QApplication::processEvents();
+    EXPECT_LT(timer.elapsed(), 3000) << "each edit must not measure the whole tree again";
+    EXPECT_EQ(Node({kAdapter0, kVirtualAdapters})->child(0)->text(0),
+              QStringLiteral("Virtual Adapter 0 - Ethernet LanEmulation"));
 }
 
 TEST_F(EditCommandsTest, PropertiesRelabelsOnlyTheEditedNode) {
