@@ -11,7 +11,7 @@
 namespace netloom {
 
 // A configuration file larger than this is refused rather than read into memory.
-constexpr qint64 kMaxConfigurationFileSize = 64 * 1024 * 1024;
+constexpr qint64 kMaxConfigurationFileSize = 512 * 1024 * 1024;
 
 // The file's bytes; false with the reason in error when it cannot be read.
 bool ReadConfigurationFile(const QString& path, QByteArray& bytes, QString& error);

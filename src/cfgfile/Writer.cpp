@@ -42,6 +42,10 @@ void CDocObject::WriteKeywordLines(std::string& out) {
         if (!IsKeywordUsed(i)) continue;
         text.clear();
         TransferKeyword(i, text, false);
+        // A value never spans lines: a line break (only a page or a pasted block can bring one)
+        // would otherwise write lines of its own into the file.
+        const size_t lineBreak = text.find_first_of("\r\n");
+        if (lineBreak != std::string::npos) text.resize(lineBreak);
         if (text.empty()) continue;
         out += indent;
         out += "    ";

@@ -194,6 +194,17 @@ TEST(Writer, OutOfScopeValuesAreKeptButNotWritten) {
     EXPECT_EQ(doc.Cfgfile().Adapters[0]->VirtualAdapters[0]->LanName, "lab");
 }
 
+TEST(Writer, AValueNeverSpansLines) {
+    CNetloomDoc doc;
+    Open(doc, "DefineAdapter\nDefineVirtualAdapter\nEndVirtualAdapter\nEndAdapter\n");
+    doc.Cfgfile().Adapters[0]->VirtualAdapters[0]->LanName = "lab\r\nDefineAdapter";
+    doc.Cfgfile().Adapters[0]->VirtualAdapters[0]->AtmAddress = "\n39";
+    const std::string text = doc.ConfigurationText();
+    EXPECT_NE(text.find("        LanName lab\r\n        LanType"), std::string::npos) << text;
+    EXPECT_EQ(text.find("AtmAddress"), std::string::npos);
+    EXPECT_EQ(test::Format(text), text);
+}
+
 TEST(Writer, OlderWordsAreNeverWritten) {
     const std::string text = Format(
         "DefineAdapter\nDefineLan\nDataFrameFormat TokenRing\nEndElan\n"
