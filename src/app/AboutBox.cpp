@@ -1,4 +1,5 @@
 #include "app/AboutBox.h"
+#include "ui/Latin1.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -17,12 +18,8 @@ namespace netloom {
 
 namespace {
 
-QString TableText(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString FromBytes(const std::string& text) {
+// The disk figure names a mount point, whose bytes are in the system's file-name encoding.
+QString FromLocalBytes(const std::string& text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -30,14 +27,14 @@ QString FromBytes(const std::string& text) {
 
 QString PhysicalMemoryText() {
     uint64_t bytes = 0;
-    if (!GetPhysicalMemoryBytes(bytes)) return TableText(104);
-    return FromBytes(FormatString(102, {std::to_string(bytes / 1024)}));
+    if (!GetPhysicalMemoryBytes(bytes)) return TableString(104);
+    return FromLocalBytes(FormatString(102, {std::to_string(bytes / 1024)}));
 }
 
 QString DiskSpaceText() {
     DiskFreeSpace disk;
-    if (!GetDiskFreeSpace(SystemServices().GetCurrentDirectory(), disk)) return TableText(104);
-    return FromBytes(FormatString(103, {std::to_string(disk.freeKilobytes), disk.mountPoint}));
+    if (!GetDiskFreeSpace(SystemServices().GetCurrentDirectory(), disk)) return TableString(104);
+    return FromLocalBytes(FormatString(103, {std::to_string(disk.freeKilobytes), disk.mountPoint}));
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
@@ -50,9 +47,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     top->addWidget(version, 1);
 
     auto* group = new QGroupBox(QStringLiteral("System Information"), this);
-    m_physicalMemory = new QLabel(TableText(104), group);
+    m_physicalMemory = new QLabel(TableString(104), group);
     m_physicalMemory->setObjectName(QStringLiteral("physicalMemory"));
-    m_diskSpace = new QLabel(TableText(104), group);
+    m_diskSpace = new QLabel(TableString(104), group);
     m_diskSpace->setObjectName(QStringLiteral("diskSpace"));
     auto* figures = new QFormLayout(group);
     figures->addRow(QStringLiteral("Physical Memory:"), m_physicalMemory);

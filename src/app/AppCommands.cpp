@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QWhatsThis>
 #include <cstring>
+#include "ui/Latin1.h"
 
 #include "app/DocFile.h"
 #include "app/DocManager.h"
@@ -124,10 +125,8 @@ void CNetloomApp::OpenWebPage(int index) {
     if (index < 0 || index >= m_web.Urls.size()) return;  // a title without a page
     const QUrl url = PageUrl(m_web, index);
     if (!url.isValid() || !QDesktopServices::openUrl(url)) {
-        const std::string_view text = LoadString(IDS_WEB_OPEN_FAILED);
-        Messages().Show(m_frame.get(),
-                        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
-                        MsgIcon::Warning, MsgButtons::Ok);
+        Messages().Show(m_frame.get(), TableString(IDS_WEB_OPEN_FAILED), MsgIcon::Warning,
+                        MsgButtons::Ok);
     }
 }
 

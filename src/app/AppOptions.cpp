@@ -1,4 +1,5 @@
 #include "app/AppOptions.h"
+#include "ui/Latin1.h"
 
 #include <QSettings>
 
@@ -26,18 +27,13 @@ QString ReadString(QSettings& settings, const QString& key, const QString& defau
     return value.canConvert<QString>() ? value.toString() : defaultValue;
 }
 
-QString FromTable(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QStringList ReadWebList(QSettings& settings, const QString& pattern, int firstStringId) {
     QStringList list;
     for (int n = 0; n < kMaxListEntries; ++n) {
         QString entry = ReadString(settings, QStringLiteral("Web/") + pattern.arg(n), QString());
-        if (entry.isEmpty()) entry = FromTable(firstStringId + n);
+        if (entry.isEmpty()) entry = TableString(firstStringId + n);
         if (entry.isEmpty()) break;
         list << entry;
     }
@@ -48,10 +44,8 @@ void LoadOptions(QSettings& settings, CUserOptions& options, CWebLists& web) {
     options.DisplayTrafficProfiles =
         ReadInt(settings, QStringLiteral("Options/DisplayTrafficProfiles"), 0) != 0;
     options.ExpertMode = ReadInt(settings, QStringLiteral("Options/ExpertMode"), 0) != 0;
-    options.AddressTemplate = ReadString(settings, QStringLiteral("Options/AddressTemplate"),
-                                         QString::fromLatin1(kDefaultAddressTemplate))
-                                  .toLatin1()
-                                  .toStdString();
+    options.AddressTemplate = ToBytes(ReadString(
+        settings, QStringLiteral("Options/AddressTemplate"), FromBytes(kDefaultAddressTemplate)));
     web.PreferredSite = ReadInt(settings, QStringLiteral("Web/PreferredSite"), 0);
     web.Sites = ReadWebList(settings, QStringLiteral("Site%1"), 48200);
     web.Urls = ReadWebList(settings, QStringLiteral("Url%1"), 48300);
@@ -63,8 +57,7 @@ void SaveOptions(QSettings& settings, const CUserOptions& options, const CWebLis
                       options.DisplayTrafficProfiles ? 1 : 0);
     settings.setValue(QStringLiteral("Options/ExpertMode"), options.ExpertMode ? 1 : 0);
     settings.setValue(QStringLiteral("Options/AddressTemplate"),
-                      QString::fromLatin1(options.AddressTemplate.data(),
-                                          static_cast<qsizetype>(options.AddressTemplate.size())));
+                      FromBytes(options.AddressTemplate));
     settings.setValue(QStringLiteral("Web/PreferredSite"), web.PreferredSite);
 }
 

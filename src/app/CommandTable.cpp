@@ -1,4 +1,5 @@
 #include "app/CommandTable.h"
+#include "ui/Latin1.h"
 
 #include <QAction>
 
@@ -9,9 +10,7 @@ namespace netloom {
 namespace {
 
 QString StringPart(int id, int part) {
-    const std::string_view text = LoadString(id);
-    const QString all = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    return all.section(QLatin1Char('\n'), part, part);
+    return TableString(id).section(QLatin1Char('\n'), part, part);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/DocManager.h"
+#include "ui/Latin1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,8 +32,7 @@ class CMessageBoxSink : public CMessageSink {
   public:
     explicit CMessageBoxSink(QWidget* parent) : m_parent(parent) {}
     void Report(int, const std::string& text, long) override {
-        ShowWarning(m_parent,
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        ShowWarning(m_parent, FromBytes(text));
     }
 
   private:

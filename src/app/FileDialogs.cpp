@@ -1,4 +1,5 @@
 #include "app/FileDialogs.h"
+#include "ui/Latin1.h"
 
 #include <QFileDialog>
 
@@ -7,9 +8,7 @@
 namespace netloom {
 
 QString DocTemplateField(DocTemplateFieldIndex field) {
-    const std::string_view text = LoadString(128);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-        .section(QLatin1Char('\n'), field, field);
+    return TableString(128).section(QLatin1Char('\n'), field, field);
 }
 
 namespace {

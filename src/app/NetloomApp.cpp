@@ -1,4 +1,5 @@
 #include "app/NetloomApp.h"
+#include "ui/Latin1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,8 +33,7 @@ namespace {
 constexpr const char* kCompany = "Varnel";
 
 QString ApplicationName() {
-    const std::string_view name = LoadString(57344);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return TableString(57344);
 }
 
 }  // namespace

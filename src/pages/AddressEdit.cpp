@@ -4,7 +4,7 @@
 
 #include "doc/UserOptions.h"
 #include "fields/AddressField.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
 
 namespace netloom {

@@ -9,7 +9,7 @@
 #include "fields/FieldChecks.h"
 #include "fields/FieldMessages.h"
 #include "fields/IntegerField.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
 #include "pages/UpDownEdit.h"
 #include "ui/MessageService.h"

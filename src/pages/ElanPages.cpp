@@ -12,7 +12,7 @@
 #include "fields/FieldChecks.h"
 #include "pages/AddressEdit.h"
 #include "pages/DataExchange.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/PageWidgets.h"
 
 namespace netloom {

@@ -7,7 +7,7 @@
 #include "doc/UserOptions.h"
 #include "pages/ElanAdvancedPages.h"
 #include "pages/ElanPages.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/ProfilePages.h"
 #include "pages/PropertyEditor.h"
 #include "pages/PropertySheet.h"

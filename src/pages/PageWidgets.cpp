@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "doc/Adapter.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
 
 namespace netloom {

@@ -16,7 +16,7 @@
 #include "fields/ProfileList.h"
 #include "pages/AddressEdit.h"
 #include "pages/DataExchange.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/PageWidgets.h"
 #include "pages/UpDownEdit.h"
 

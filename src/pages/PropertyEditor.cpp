@@ -5,7 +5,7 @@
 #include "doc/TrafficProfile.h"
 #include "doc/UserOptions.h"
 #include "pages/AdapterPages.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/ProfilePages.h"
 #include "pages/PropertySheet.h"
 #include "pages/TypeDialogs.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "fields/IntegerField.h"
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
 
 namespace netloom {

@@ -1,4 +1,5 @@
 #include "view/NetloomView.h"
+#include "ui/Latin1.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -98,7 +99,7 @@ QTreeWidgetItem* CNetloomView::ItemOf(const CTreeNodeRef& ref) const {
 QTreeWidgetItem* CNetloomView::InsertNode(QTreeWidgetItem* parent, const std::string& text,
                                           int kind, CDocObject* object) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    item->setText(0, FromBytes(text));
     const QVector<QIcon>& images = TreeImages();
     if (kind >= 0 && kind < images.size()) item->setIcon(0, images[kind]);
     item->setData(0, KindRole, kind);
@@ -116,7 +117,7 @@ void CNetloomView::SetNodeText(void* item, const std::string& text) {
     // configuration text, whose bytes map one to one.
     node->setText(0, KindOf(node) == NODE_CONFIGURATION
                          ? QFile::decodeName(QByteArray::fromStdString(text))
-                         : QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+                         : FromBytes(text));
 }
 
 void CNetloomView::SetRootText(const std::string& path) {

@@ -18,6 +18,9 @@ inline std::string ToBytes(const QString& text) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
+// A string-table entry as shown on screen.
+QString TableString(int id);
+
 // The first character of text that has no Latin-1 byte (a surrogate pair whole), or an empty
 // string when every character has one.
 QString FindNonLatin1(const QString& text);

@@ -1,6 +1,12 @@
-#include "pages/Latin1.h"
+#include "ui/Latin1.h"
+
+#include "res/Strings.h"
 
 namespace netloom {
+
+QString TableString(int id) {
+    return FromBytes(LoadString(id));
+}
 
 QString FindNonLatin1(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
