@@ -175,7 +175,6 @@ void CArchive::ReadClassIdentity(std::string_view expectedClass) {
             throw CArchiveException("unknown class reference");
     }
     m_loadedIndex.emplace_back();  // the element's own number
-    m_nextIndex = static_cast<uint32_t>(m_loadedIndex.size());
 }
 
 }  // namespace netloom

@@ -63,7 +63,7 @@ class CArchive {
     size_t m_pos = 0;
 
     // Classes and list elements share one numbering from 1 in writing order.
-    uint32_t m_nextIndex = 1;
+    uint32_t m_nextIndex = 1;  // storing: the number the next class or element takes
     std::unordered_map<std::string, uint32_t> m_storedClasses;  // storing: name -> index
     std::vector<std::string> m_loadedIndex;  // loading: index -> class name, "" for an element
 };
