@@ -12,8 +12,8 @@
 #include "fields/FieldChecks.h"
 #include "pages/AddressEdit.h"
 #include "pages/DataExchange.h"
-#include "ui/Latin1.h"
 #include "pages/PageWidgets.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 
@@ -28,6 +28,9 @@ CDlgElan::CDlgElan(QWidget* parent) : CPropertyPage(QStringLiteral("General"), p
     m_pFrameSize = new QComboBox(this);
     m_pFrameSize->setEditable(true);
     m_pFrameSize->setInsertPolicy(QComboBox::NoInsert);
+    // The entries are suggestions only: completing "32" to "32768" would store a size the
+    // user never typed instead of refusing the one typed.
+    m_pFrameSize->setCompleter(nullptr);
 
     auto* address = new QVBoxLayout;
     address->addWidget(m_pAtmAddress);

@@ -122,8 +122,15 @@ TEST_F(ElanSheet, ClassicalIpShowsItsMtuEvenWhenNotOffered) {
         auto* page = static_cast<CDlgElan*>(sheet.Page(0));
         EXPECT_EQ(page->m_pFrameSize->currentText(), "8192");
         EXPECT_EQ(page->m_pFrameSize->count(), 4);
-        ClickCancel(dialog);
+        // What is typed is judged as typed, even where an entry begins with it.
+        TypeInto(page->m_pFrameSize, "32");
+        ClickOk(dialog);
+        EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 40 and 65504."});
+        EXPECT_EQ(SelectedText(page->m_pFrameSize), "32");
+        TypeInto(page->m_pFrameSize, "150");
+        ClickOk(dialog);
     });
+    EXPECT_EQ(fresh.MtuSize, 150);
     C_Doc_Elan& read = Make(ELAN_CLASSICAL_IP);
     read.MtuSize = 9180;
     read.MaxDataFrameSize = 1516;
