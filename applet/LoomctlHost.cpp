@@ -4,7 +4,9 @@
 #include <dlfcn.h>
 
 #include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +29,14 @@ constexpr const char* kUsage =
     "  --help      show this text and exit\n"
     "  --version   show the version and exit\n";
 
+// The library sits at a fixed place relative to loomctl, in the build tree as once installed.
+std::string LibraryPath() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return kLibrary;  // left to the library search
+    return (self.parent_path() / LOOMCTL_LIBRARY_FROM_BIN / kLibrary).string();
+}
+
 // A text field of the item record, which the library may have left unterminated.
 std::string_view Field(const char* text, size_t size) {
     return std::string_view(text, strnlen(text, size));
@@ -45,7 +55,8 @@ class CLoadedApplet {
     }
 
     bool Load() {
-        m_module = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
+        m_path = LibraryPath();
+        m_module = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (m_module == nullptr) return Fail(dlerror());
         m_dllMain = reinterpret_cast<DllMainProc>(dlsym(m_module, "DllMain"));
         m_applet = reinterpret_cast<CPlAppletProc>(dlsym(m_module, "CPlApplet"));
@@ -92,11 +103,12 @@ class CLoadedApplet {
         NEWCPLINFO info;
     };
 
-    static bool Fail(const char* why) {
-        std::cerr << "loomctl: " << kLibrary << ": " << (why ? why : "cannot be used") << "\n";
+    bool Fail(const char* why) const {
+        std::cerr << "loomctl: " << m_path << ": " << (why ? why : "cannot be used") << "\n";
         return false;
     }
 
+    std::string m_path;
     void* m_module = nullptr;
     DllMainProc m_dllMain = nullptr;
     CPlAppletProc m_applet = nullptr;
