@@ -32,6 +32,7 @@ using Rule = CCommandTable::Rule;
 
 void CNetloomApp::DefineCommands() {
     DefineFileCommands();
+    DefinePrintCommands();
     DefineEditCommands();
     DefineViewCommands();
     DefineHelpCommands();
@@ -66,6 +67,15 @@ void CNetloomApp::DefineEditCommands() {
             id, [this, id] { RunInsertCommand(id, m_doc, m_view, UserOptions()); },
             [this, id] { return IsInsertCommandEnabled(id, m_doc, UserOptions()); });
     }
+    m_commands.Define(
+        ID_EDIT_CUT, [this] { m_view->OnEditCut(); },
+        [this] { return m_view && m_view->CanCopy(); });
+    m_commands.Define(
+        ID_EDIT_COPY, [this] { m_view->OnEditCopy(); },
+        [this] { return m_view && m_view->CanCopy(); });
+    m_commands.Define(
+        ID_EDIT_PASTE, [this] { m_view->OnEditPaste(); },
+        [this] { return m_view && m_view->CanPaste(); });
     m_commands.Define(
         ID_EDIT_DELETE, [this] { m_view->OnEditDelete(); },
         [this] { return m_view && m_view->CanDelete(); });

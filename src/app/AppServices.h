@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace netloom {
@@ -17,6 +18,9 @@ struct CAppServices {
     CFileDialogs* fileDialogs = nullptr;  // null: the standard file choosers
     // Edits the options; true on OK. Null: the Options dialog.
     std::function<bool(QWidget* parent, CUserOptions& options)> editOptions;
+    // Lets the user choose the printer and the pages (at most lastPage); true to print.
+    // Null: the print dialog.
+    std::function<bool(QWidget* parent, QPrinter& printer, int lastPage)> printDialog;
 };
 
 }  // namespace netloom

@@ -2,9 +2,11 @@
 #include "ui/Latin1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QPrinter>
 #include <QSettings>
 #include <QTimer>
 
@@ -103,6 +105,9 @@ bool CNetloomApp::InitInstance() {
     connect(m_view, &CNetloomView::DocumentChanged, this, &CNetloomApp::UpdateCommandStates);
     connect(m_view, &CNetloomView::CommandRequested, &m_commands, &CCommandTable::Execute);
     connect(&m_commands, &CCommandTable::Executed, this, &CNetloomApp::UpdateCommandStates);
+    // Paste follows what other programs, other copies of Netloom among them, put on the clipboard.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CNetloomApp::UpdateCommandStates);
     // Accelerators find their commands' states fresh.
     QCoreApplication::instance()->installEventFilter(this);
 
@@ -137,6 +142,8 @@ bool CNetloomApp::ProcessShellCommand(const CCommandLineInfo& info) {
     if (info.m_nShellCommand == CCommandLineInfo::FilePrint ||
         info.m_nShellCommand == CCommandLineInfo::FilePrintTo) {
         // Printing from the command line prints and ends; without printing the file stays open.
+        if (info.m_nShellCommand == CCommandLineInfo::FilePrintTo && !info.m_strPrinterName.empty())
+            Printer().setPrinterName(QString::fromStdString(info.m_strPrinterName));
         if (m_commands.Execute(ID_FILE_PRINT_DIRECT)) return false;
     }
     UpdateTitle();

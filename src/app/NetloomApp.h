@@ -18,6 +18,7 @@
 #include "doc/NetloomDoc.h"
 #include "view/NetloomView.h"
 
+class QPrinter;
 class QSettings;
 
 namespace netloom {
@@ -57,6 +58,12 @@ class CNetloomApp : public QObject {
     void OnSendMail();
     void ChooseSite(int index);
     void OpenWebPage(int index);
+    // Print (with the print dialog unless direct), Print Preview and Print Setup, all on the
+    // program's one printer, so that a setup carries over to the next print.
+    void OnFilePrint(bool direct);
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    QPrinter& Printer();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +73,7 @@ class CNetloomApp : public QObject {
     void DefineFileCommands();
     void DefineEditCommands();
     void DefineViewCommands();
+    void DefinePrintCommands();
     void DefineHelpCommands();
     bool ProcessShellCommand(const CCommandLineInfo& info);
     void UpdateTitle();
@@ -85,6 +93,7 @@ class CNetloomApp : public QObject {
     std::unique_ptr<CMainFrame> m_frame;
     QPointer<CNetloomView> m_view;
     QPointer<CHelpWindow> m_help;
+    std::unique_ptr<QPrinter> m_printer;  // made when first needed: finding printers takes time
     int m_exitCode = 0;
 };
 

@@ -42,6 +42,27 @@ bool IsDeletableNodeKind(int kind) {
            kind == NODE_PVC || kind == NODE_MAPPING;
 }
 
+bool CanAccept(int nodeKind, int kind) {
+    switch (nodeKind) {
+        case NODE_CONFIGURATION:
+            return kind == DOC_TYPE_ADAPTER;
+        case NODE_ADAPTER:
+        case NODE_TRAFFIC_PROFILES:
+        case NODE_TRAFFIC_PROFILE:
+        case NODE_VIRTUAL_ADAPTERS:
+            return kind == DOC_TYPE_ADAPTER || kind == DOC_TYPE_TRAFFIC_PROFILE ||
+                   kind == DOC_TYPE_ELAN;
+        case NODE_VIRTUAL_ADAPTER:
+        case NODE_PVCS:
+        case NODE_PVC:
+        case NODE_MAPPINGS:
+        case NODE_MAPPING:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void SetSelectionContext(CNetloomDoc& doc, int kind, CDocObject* object) {
     doc.ClearSelectionContext();
     switch (kind) {

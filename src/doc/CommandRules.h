@@ -21,6 +21,11 @@ bool IsObjectNodeKind(int kind);
 // An object node (kinds 1, 3, 5, 7, 9): Delete is enabled.
 bool IsDeletableNodeKind(int kind);
 
+// May an object of type code kind be pasted or dropped while a node of nodeKind is the target?
+// Only where the selection context that node sets names the list the object goes to: a
+// traffic profile or virtual adapter needs an adapter, a PVC or mapping a virtual adapter.
+bool CanAccept(int nodeKind, int kind);
+
 // Sets the five current-object references from the selected node: its kind (-1 for no node)
 // and its item data (the object, or for a group node its owner). An object that is not of the
 // class the kind names sets nothing, so a damaged node can never yield a wrong reference.

@@ -32,6 +32,12 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
+    // Objects are dragged as clipboard blocks; where a dropped copy goes is decided by the
+    // target node, not by a drop position between rows.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
     setWhatsThis(
         tr("The configuration as a tree. Select a node to choose what the Insert, "
            "Delete and Properties commands act on; double-click an object to edit "

@@ -3,15 +3,21 @@
 // what the edit commands act on. It builds the tree from the document as a whole (RebuildTree)
 // and keeps it in step node by node as objects are inserted, deleted and edited.
 
+#include <QFont>
 #include <QSet>
 #include <QTreeWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "doc/DocView.h"
+#include "doc/PrintLayout.h"
 #include "doc/TreeNodeRef.h"
 
 class QMenu;
+class QPainter;
+class QPrinter;
 
 namespace netloom {
 
@@ -75,6 +81,30 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void OnViewTrafficProfiles();
     void OnViewAdvanced();
 
+    // The clipboard: an object with everything it owns travels as one block under
+    // kClipboardFormat, so that running copies of Netloom exchange objects.
+    static const QString kClipboardFormat;
+    bool CanCopy() const { return CanDelete(); }
+    bool CanPaste() const;
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+
+    // Printing prints the configuration text as saving writes it. BeginPrinting takes the
+    // text and measures the pages for printer and returns the number of pages; PrintPage
+    // draws one page (1-based); EndPrinting lets the text go.
+    int BeginPrinting(QPrinter& printer);
+    void PrintPage(QPainter& painter, int page);
+    void EndPrinting();
+    // The whole job: the printer's page range (all pages when it has none) within the pages
+    // there are. False when nothing could be printed.
+    bool PrintDocument(QPrinter& printer);
+    // The header's file name: the document's path and its title.
+    void SetPrintNameSource(std::function<std::string()> path, std::function<std::string()> title) {
+        m_printPath = std::move(path);
+        m_printTitle = std::move(title);
+    }
+
   signals:
     // The selection context was set from a new current node.
     void SelectionContextChanged();
@@ -88,8 +118,26 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    // Takes the current object out of the document and its node out of the tree, then
+    // destroys the object with everything it owns (Delete, and Cut once the block is written).
+    void RemoveCurrentObject();
+    // The current object as a clipboard block.
+    std::vector<uint8_t> WriteBlock();
+    // Reads a block and hands its object to the document; the new node is selected. A block
+    // that does not read back is reported and inserts nothing.
+    bool PasteBlock(const QByteArray& block);
+    // The node a drag at pos targets (the root away from every node), made current; then the
+    // drop action that the remembered kind allows there.
+    QTreeWidgetItem* DragTargetAt(const QPoint& pos) const;
+    Qt::DropAction TargetEffect(const QPoint& pos, Qt::KeyboardModifiers keys);
+
     QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
                                 CDocObject* object);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) { return CTreeNodeRef{item, this}; }
@@ -118,6 +166,21 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     QSet<const void*> m_liveItems;
     QMenu* m_contextMenu = nullptr;
     std::function<QString()> m_rootLabel;
+
+    // Dragging: the kind of the block over the view (kNoKind when none) and whether the drag
+    // started here.
+    static constexpr uint16_t kNoKind = 0xFFFF;
+    uint16_t m_dragKind = kNoKind;
+    bool m_bOwnDrag = false;
+
+    // Printing, between BeginPrinting and EndPrinting.
+    std::string m_printText;
+    CPrintLayout m_printLayout;
+    std::vector<size_t> m_pageStarts;
+    QFont m_printFont;
+    int m_printAscent = 0;
+    std::function<std::string()> m_printPath;
+    std::function<std::string()> m_printTitle;
 };
 
 }  // namespace netloom

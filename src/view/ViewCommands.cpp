@@ -14,6 +14,10 @@ namespace netloom {
 
 void CNetloomView::OnEditDelete() {
     if (!CanDelete()) return;
+    RemoveCurrentObject();
+}
+
+void CNetloomView::RemoveCurrentObject() {
     QTreeWidgetItem* node = CurrentNode();
     // The selection context was set from this node, so it names the object's list.
     std::unique_ptr<CDocObject> removed = m_doc.RemoveObject(ObjectOf(node));

@@ -65,6 +65,7 @@ bool NetloomTest::Start(const QStringList& words) {
     services.editor = &m_editor;
     services.fileDialogs = &m_dialogs;
     services.editOptions = m_editOptions;
+    services.printDialog = m_printDialog;
     m_app = std::make_unique<CNetloomApp>(std::move(arguments), services);
     const bool started = m_app->InitInstance();
     QApplication::processEvents();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -116,6 +117,7 @@ class NetloomTest : public ::testing::Test {
     CFakeEditor m_editor;
     CScriptedFileDialogs m_dialogs;
     std::function<bool(QWidget*, CUserOptions&)> m_editOptions;
+    std::function<bool(QWidget*, QPrinter&, int)> m_printDialog;
     QTemporaryDir m_dir;
     std::unique_ptr<CNetloomApp> m_app;
     QString m_startDir;

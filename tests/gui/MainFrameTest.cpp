@@ -2,6 +2,7 @@
 // site choice and pages, the About box and the manual.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -82,8 +83,9 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
                            "Traffic Profile Mapping"}));
     EXPECT_EQ(Items(TopMenu(frame, 4)),
               (QStringList{"&Help Topics", "-", "Web", "-", "&About Netloom..."}));
-    // Printing and the clipboard have no handler yet: they are offered, but disabled.
-    EXPECT_FALSE(Enabled(ID_FILE_PRINT));
+    // With the root selected there is nothing to cut and, on an empty clipboard, to paste.
+    QApplication::clipboard()->clear();
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT));
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
     EXPECT_FALSE(App().Commands().Execute(ID_EDIT_CUT));
 }

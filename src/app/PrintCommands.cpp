@@ -1,0 +1,97 @@
+// File > Print, Print Preview and Print Setup. The view lays out and draws the pages; the
+// printer, its dialogs and the preview window are the toolkit's own.
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/DocManager.h"
+#include "app/MainFrame.h"
+#include "app/NetloomApp.h"
+#include "doc/CommandIds.h"
+#include "ui/MessageService.h"
+#include "view/NetloomView.h"
+
+namespace netloom {
+
+namespace {
+
+void ReportPrintFailure(QWidget* parent, const QPrinter& printer) {
+    const QString where = printer.outputFormat() == QPrinter::PdfFormat
+                              ? (printer.outputFileName().isEmpty()
+                                     ? QStringLiteral("no printer is available")
+                                     : QStringLiteral("the file \"%1\" cannot be written")
+                                           .arg(printer.outputFileName()))
+                              : QStringLiteral("the printer \"%1\" did not accept the job")
+                                    .arg(printer.printerName());
+    Messages().Show(parent,
+                    QStringLiteral("The configuration could not be printed: %1.").arg(where),
+                    MsgIcon::Warning, MsgButtons::Ok);
+}
+
+}  // namespace
+
+void CNetloomApp::DefinePrintCommands() {
+    m_commands.Define(ID_FILE_PRINT, [this] { OnFilePrint(false); });
+    m_commands.Define(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(true); });
+    m_commands.Define(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+    m_commands.Define(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+}
+
+QPrinter& CNetloomApp::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(QStringLiteral("Netloom"));
+    }
+    return *m_printer;
+}
+
+void CNetloomApp::OnFilePrint(bool direct) {
+    QPrinter& printer = Printer();
+    m_view->SetPrintNameSource([this] { return m_docManager->PathName().toStdString(); },
+                               [this] { return m_docManager->Title().toStdString(); });
+    printer.setDocName(m_docManager->Title());
+    if (!direct) {
+        // The page count for the choice of pages, as the printer is set up now.
+        const int lastPage = m_view->BeginPrinting(printer);
+        m_view->EndPrinting();
+        printer.setFromTo(0, 0);
+        printer.setPrintRange(QPrinter::AllPages);
+        bool accepted = false;
+        if (m_services.printDialog) {
+            accepted = m_services.printDialog(m_frame.get(), printer, lastPage);
+        } else {
+            QPrintDialog dialog(&printer, m_frame.get());
+            dialog.setMinMax(1, lastPage);
+            dialog.setOption(QAbstractPrintDialog::PrintToFile);
+            dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+            accepted = dialog.exec() == QDialog::Accepted;
+        }
+        if (!accepted) return;
+    } else {
+        printer.setPrintRange(QPrinter::AllPages);
+    }
+    if (!m_view->PrintDocument(printer)) ReportPrintFailure(m_frame.get(), printer);
+}
+
+void CNetloomApp::OnFilePrintPreview() {
+    QPrinter& printer = Printer();
+    m_view->SetPrintNameSource([this] { return m_docManager->PathName().toStdString(); },
+                               [this] { return m_docManager->Title().toStdString(); });
+    QPrintPreviewDialog preview(&printer, m_frame.get());
+    preview.setWindowTitle(m_docManager->Title() + QStringLiteral(" - Print Preview"));
+    const QPrinter::PrintRange range = printer.printRange();
+    printer.setPrintRange(QPrinter::AllPages);  // the preview shows every page
+    connect(&preview, &QPrintPreviewDialog::paintRequested, m_view,
+            [this](QPrinter* target) { m_view->PrintDocument(*target); });
+    preview.exec();
+    printer.setPrintRange(range);
+}
+
+void CNetloomApp::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), m_frame.get());
+    dialog.exec();
+}
+
+}  // namespace netloom

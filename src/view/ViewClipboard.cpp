@@ -1,0 +1,232 @@
+// Cut, Copy and Paste, and dragging objects within the tree and between running copies of
+// Netloom. Where a pasted or dropped object goes follows from its kind and the target node,
+// through the selection context; the user does not choose the list.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "archive/ClipObject.h"
+#include "doc/CommandRules.h"
+#include "doc/NetloomDoc.h"
+#include "doc/TreeOutline.h"
+#include "res/Strings.h"
+#include "ui/Latin1.h"
+#include "ui/MessageService.h"
+#include "view/NetloomView.h"
+
+namespace netloom {
+
+const QString CNetloomView::kClipboardFormat = QStringLiteral("Netloom.Object");
+
+namespace {
+
+QByteArray ToByteArray(const std::vector<uint8_t>& block) {
+    return QByteArray(reinterpret_cast<const char*>(block.data()),
+                      static_cast<qsizetype>(block.size()));
+}
+
+bool PeekBlockKind(const QByteArray& block, uint16_t& kind) {
+    return CClipObject::PeekKind(reinterpret_cast<const uint8_t*>(block.constData()),
+                                 static_cast<size_t>(block.size()), kind);
+}
+
+// Puts block on the clipboard beside what is already there: data of other formats stays.
+bool PutOnClipboard(const QByteArray& block) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return false;
+    auto mime = std::make_unique<QMimeData>();
+    if (const QMimeData* current = clipboard->mimeData()) {
+        for (const QString& format : current->formats()) {
+            if (format == CNetloomView::kClipboardFormat) continue;
+            const QByteArray data = current->data(format);
+            if (!data.isEmpty()) mime->setData(format, data);
+        }
+    }
+    mime->setData(CNetloomView::kClipboardFormat, block);
+    clipboard->setMimeData(mime.release());
+    return true;
+}
+
+// The block on the clipboard; empty when there is none.
+QByteArray ClipboardBlock() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* mime = clipboard ? clipboard->mimeData() : nullptr;
+    if (mime == nullptr || !mime->hasFormat(CNetloomView::kClipboardFormat)) return QByteArray();
+    return mime->data(CNetloomView::kClipboardFormat);
+}
+
+class CWaitCursor {
+  public:
+    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+}  // namespace
+
+std::vector<uint8_t> CNetloomView::WriteBlock() {
+    CDocObject* object = CurrentObject();
+    if (object == nullptr) return {};
+    CClipObject clip(*object, static_cast<uint16_t>(CurrentKind()));
+    return clip.Write();
+}
+
+void CNetloomView::OnEditCopy() {
+    if (!CanCopy()) return;
+    const QByteArray block = ToByteArray(WriteBlock());
+    if (!PutOnClipboard(block)) ShowWarning(this, TableString(IDS_CLIPBOARD_OPEN_FAILED));
+}
+
+void CNetloomView::OnEditCut() {
+    if (!CanCopy()) return;
+    // The block holds a copy of everything, so the object can go before the clipboard takes it.
+    const QByteArray block = ToByteArray(WriteBlock());
+    RemoveCurrentObject();
+    if (!PutOnClipboard(block)) ShowWarning(this, TableString(IDS_CLIPBOARD_OPEN_FAILED));
+}
+
+bool CNetloomView::CanPaste() const {
+    const QByteArray block = ClipboardBlock();
+    uint16_t kind = 0;
+    return PeekBlockKind(block, kind) && CanAccept(CurrentKind(), kind);
+}
+
+void CNetloomView::OnEditPaste() {
+    if (!CanPaste()) return;
+    const QByteArray block = ClipboardBlock();
+    if (block.isEmpty()) {
+        ShowWarning(this, TableString(IDS_CLIPBOARD_GET_FAILED));
+        return;
+    }
+    PasteBlock(block);
+}
+
+bool CNetloomView::PasteBlock(const QByteArray& block) {
+    CClipObject clip;
+    std::string error;
+    if (!clip.Read(reinterpret_cast<const uint8_t*>(block.constData()),
+                   static_cast<size_t>(block.size()), &error)) {
+        ShowWarning(this, tr("The object on the Clipboard is damaged and cannot be pasted (%1).")
+                              .arg(FromBytes(error)));
+        return false;
+    }
+    bool inserted = false;
+    {
+        CWaitCursor wait;
+        inserted = clip.PasteInto(m_doc);
+    }
+    if (!inserted) return false;  // the envelope destroys the refused object
+    AddObjectNode(*clip.m_pObject);
+    emit DocumentChanged();
+    return true;
+}
+
+void CNetloomView::startDrag(Qt::DropActions) {
+    if (!IsObjectSelected() || CurrentKind() == NODE_CONFIGURATION) return;
+    auto* mime = new QMimeData;
+    mime->setData(kClipboardFormat, ToByteArray(WriteBlock()));
+    QPointer<QDrag> drag = new QDrag(this);
+    drag->setMimeData(mime);
+    if (QTreeWidgetItem* node = CurrentNode()) drag->setPixmap(node->icon(0).pixmap(iconSize()));
+    m_bOwnDrag = true;
+    // Whatever the target did, the dragged object stays where it is: a drop inserts a copy.
+    drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
+    m_bOwnDrag = false;
+    if (drag) drag->deleteLater();
+}
+
+QTreeWidgetItem* CNetloomView::DragTargetAt(const QPoint& pos) const {
+    QTreeWidgetItem* item = itemAt(pos);
+    if (item == nullptr) return RootNode();
+    // The expand button is not part of the node: a drop there goes to the root.
+    const QRect cell = visualItemRect(item);
+    if (item->childCount() > 0 && item->parent() != nullptr && pos.x() < cell.left() &&
+        pos.x() >= cell.left() - indentation())
+        return RootNode();
+    return item;
+}
+
+Qt::DropAction CNetloomView::TargetEffect(const QPoint& pos, Qt::KeyboardModifiers keys) {
+    QTreeWidgetItem* target = DragTargetAt(pos);
+    if (target != nullptr) SelectNode(target);
+    if (target == nullptr || m_dragKind == kNoKind || !CanAccept(KindOf(target), m_dragKind))
+        return Qt::IgnoreAction;
+    if (m_bOwnDrag && (keys & Qt::ControlModifier)) return Qt::MoveAction;
+    return Qt::CopyAction;
+}
+
+namespace {
+
+void ApplyEffect(QDragMoveEvent* event, Qt::DropAction effect) {
+    if (effect == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(effect);
+    event->accept();
+}
+
+}  // namespace
+
+void CNetloomView::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData* mime = event->mimeData();
+    uint16_t kind = 0;
+    if (mime == nullptr || !mime->hasFormat(kClipboardFormat) ||
+        !PeekBlockKind(mime->data(kClipboardFormat), kind)) {
+        m_dragKind = kNoKind;
+        event->ignore();
+        return;
+    }
+    m_dragKind = kind;
+    // Accepted whatever the node under the pointer takes, so that the moves that follow are
+    // reported here and each position decides for itself.
+    const Qt::DropAction effect = TargetEffect(event->position().toPoint(), event->modifiers());
+    event->setDropAction(effect);
+    event->accept();
+}
+
+void CNetloomView::dragMoveEvent(QDragMoveEvent* event) {
+    if (m_dragKind == kNoKind) {
+        event->ignore();
+        return;
+    }
+    if (hasAutoScroll()) startAutoScroll();
+    ApplyEffect(event, TargetEffect(event->position().toPoint(), event->modifiers()));
+}
+
+void CNetloomView::dragLeaveEvent(QDragLeaveEvent* event) {
+    QTreeWidget::dragLeaveEvent(event);
+    m_dragKind = kNoKind;
+}
+
+void CNetloomView::dropEvent(QDropEvent* event) {
+    const QMimeData* mime = event->mimeData();
+    if (mime == nullptr || !mime->hasFormat(kClipboardFormat)) {
+        event->ignore();
+        return;
+    }
+    const QByteArray block = mime->data(kClipboardFormat);
+    uint16_t kind = kNoKind;
+    PeekBlockKind(block, kind);
+    m_dragKind = kind;
+    const Qt::DropAction effect = TargetEffect(event->position().toPoint(), Qt::NoModifier);
+    m_dragKind = kNoKind;
+    // The node under the pointer must take the object: only then does the selection context
+    // name the list it goes to.
+    if (block.isEmpty() || effect == Qt::IgnoreAction || !PasteBlock(block)) {
+        event->ignore();
+        return;
+    }
+    // Always a copy, so that no source removes what it dragged.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+}  // namespace netloom

@@ -1,0 +1,227 @@
+// Cut, Copy and Paste through the main window's commands, and dragging objects over the tree:
+// what lands where, what Paste offers, and what a damaged block does.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QSettings>
+#include <QTest>
+
+#include "doc/CommandIds.h"
+#include "doc/NetloomDoc.h"
+#include "gui/GuiTestSupport.h"
+#include "view/NetloomView.h"
+
+namespace netloom::test {
+namespace {
+
+const QString kProfiles = QStringLiteral("Traffic Profiles");
+const QString kTp0 = QStringLiteral("Tp0: UBR (Best Effort), PCR 155 Mbps");
+const QString kCip1 = QStringLiteral("Virtual Adapter 1 - ClassicalIp (As Token-Ring NIC)");
+
+class ClipboardTest : public NetloomTest {
+  protected:
+    void Open() {
+        CNetloomApp::Settings()->setValue("Options/DisplayTrafficProfiles", 1);
+        ASSERT_TRUE(Start({CopyExample()}));
+        QApplication::clipboard()->clear();
+    }
+    void Select(const QStringList& labels) {
+        QTreeWidgetItem* node = Node(labels);
+        ASSERT_NE(node, nullptr) << labels.join('/').toStdString();
+        View().SelectNode(node);
+    }
+    QStringList Labels(const QStringList& labels) {
+        QStringList out;
+        QTreeWidgetItem* node = Node(labels);
+        for (int i = 0; node && i < node->childCount(); ++i)
+            out << node->child(i)->text(0);
+        return out;
+    }
+    QString CurrentLabel() {
+        return View().CurrentNode() ? View().CurrentNode()->text(0) : QString();
+    }
+    QByteArray ClipboardBlock() {
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        return mime ? mime->data(CNetloomView::kClipboardFormat) : QByteArray();
+    }
+};
+
+TEST_F(ClipboardTest, CopiedObjectsPasteWhereTheirKindBelongs) {
+    Open();
+    // A profile pasted beside itself: an identical second one at the end, selected.
+    Select({kAdapter0, kProfiles, kTp0});
+    EXPECT_FALSE(Enabled(ID_EDIT_PASTE)) << "nothing on the clipboard yet";
+    Trigger(ID_EDIT_COPY);
+    EXPECT_EQ(ClipboardBlock().left(2), QByteArray("\x03\x00", 2));
+    EXPECT_FALSE(Doc().IsModified());
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(Labels({kAdapter0, kProfiles}).size(), 4);
+    EXPECT_EQ(Labels({kAdapter0, kProfiles}).last(), "Tp3: UBR (Best Effort), PCR 155 Mbps");
+    EXPECT_EQ(CurrentLabel(), "Tp3: UBR (Best Effort), PCR 155 Mbps");
+    EXPECT_TRUE(Doc().IsModified());
+
+    // The root takes adapters only.
+    Select({});
+    EXPECT_FALSE(Enabled(ID_EDIT_PASTE)) << "a traffic profile at the root";
+    EXPECT_FALSE(Enabled(ID_EDIT_COPY)) << "the configuration itself";
+    Select({kAdapter0});
+    Trigger(ID_EDIT_COPY);
+    Select({});
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(CurrentLabel(), "Physical ATM Adapter 2");
+    EXPECT_EQ(Labels({"Physical ATM Adapter 2", kProfiles}).size(), 4);
+    EXPECT_EQ(Labels({"Physical ATM Adapter 2", kVirtualAdapters}),
+              (QStringList{"Virtual Adapter 4 - Ethernet LanEmulation",
+                           "Virtual Adapter 5 - ClassicalIp (As Token-Ring NIC)"}));
+
+    // A virtual adapter pasted with a PVC selected goes to the adapter owning that PVC.
+    Select({kAdapter0, kVirtualAdapters, kCip1});
+    Trigger(ID_EDIT_COPY);
+    Select({kAdapter1, kVirtualAdapters, kRfc1483, kPvcs, "Pvc 0: Vpi/Vci 1/33"});
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(Labels({kAdapter1, kVirtualAdapters}).size(), 3);
+    EXPECT_EQ(Doc().Cfgfile().Adapters.at(1)->VirtualAdapters.back()->Pvcs.size(), 1u);
+
+    // A PVC does not go under a traffic profile, but an RFC 1483 adapter with one takes another.
+    Select({kAdapter0, kVirtualAdapters, kLane0, kPvcs, "Pvc 0: Vpi/Vci 0/100 - ControlDirect"});
+    Trigger(ID_EDIT_COPY);
+    Select({kAdapter0, kProfiles, kTp0});
+    EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
+    EXPECT_FALSE(App().Commands().Execute(ID_EDIT_PASTE));
+    Select({kAdapter1, kVirtualAdapters, kRfc1483});
+    EXPECT_FALSE(Enabled(ID_INSERT_PVC));
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(Labels({kAdapter1, kVirtualAdapters, kRfc1483, kPvcs}).size(), 2);
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('|').toStdString();
+
+    // What was pasted is saved like everything else and reads back the same.
+    const std::string text = Doc().ConfigurationText();
+    CNetloomDoc reopened;
+    reopened.ReadText(text, nullptr);
+    reopened.Renumber();
+    EXPECT_EQ(reopened.ConfigurationText(), text);
+}
+
+TEST_F(ClipboardTest, CutRemovesAtOnceAndPasteBringsBackAnEqualObject) {
+    Open();
+    Select({kAdapter0, kVirtualAdapters, kLane0});
+    const std::string before = Doc().ConfigurationText();
+    Trigger(ID_EDIT_CUT);
+    EXPECT_EQ(Labels({kAdapter0, kVirtualAdapters}),
+              QStringList{"Virtual Adapter 0 - ClassicalIp (As Token-Ring NIC)"});
+    EXPECT_TRUE(Doc().IsModified());
+
+    Select({kAdapter0, kVirtualAdapters});
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(Labels({kAdapter0, kVirtualAdapters}),
+              (QStringList{"Virtual Adapter 0 - ClassicalIp (As Token-Ring NIC)",
+                           "Virtual Adapter 1 - Ethernet LanEmulation"}));
+    EXPECT_EQ(Labels({kAdapter0, kVirtualAdapters, "Virtual Adapter 1 - Ethernet LanEmulation",
+                      "Traffic Profile Mappings"})
+                  .size(),
+              2);
+    // The same settings, only in another place: the text differs but keeps its length.
+    EXPECT_EQ(Doc().ConfigurationText().size(), before.size());
+}
+
+TEST_F(ClipboardTest, DamagedOrForeignClipboardData) {
+    Open();
+    // Text put there by another program stays beside a copied object.
+    QApplication::clipboard()->setText(QStringLiteral("from a terminal"));
+    Select({kAdapter1});
+    Trigger(ID_EDIT_COPY);
+    EXPECT_EQ(QApplication::clipboard()->text(), "from a terminal");
+    EXPECT_EQ(ClipboardBlock().left(2), QByteArray("\x01\x00", 2));
+
+    // A block that ends early: Paste is offered by its kind, but reading it fails and the
+    // user is told; nothing is inserted.
+    auto* mime = new QMimeData;
+    mime->setData(CNetloomView::kClipboardFormat, ClipboardBlock().left(40));
+    QApplication::clipboard()->setMimeData(mime);
+    Select({});
+    const QStringList before = Outline();
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(Outline(), before);
+    ASSERT_EQ(Messages().size(), 1);
+    EXPECT_TRUE(Messages().at(0).startsWith("The object on the Clipboard is damaged"));
+    EXPECT_FALSE(Doc().IsModified());
+
+    // A kind that names no object the document takes: nothing happens.
+    mime = new QMimeData;
+    mime->setData(CNetloomView::kClipboardFormat, QByteArray("\x02\x00", 2));
+    QApplication::clipboard()->setMimeData(mime);
+    Select({kAdapter0, kVirtualAdapters, kLane0});
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(Outline(), before);
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+// Drag events as the window system delivers them to the tree, with the data another view wrote.
+class DragTest : public ClipboardTest {
+  protected:
+    QMimeData* BlockOf(const QStringList& labels) {
+        Select(labels);
+        Trigger(ID_EDIT_COPY);
+        auto* mime = new QMimeData;
+        mime->setData(CNetloomView::kClipboardFormat, ClipboardBlock());
+        m_mime.reset(mime);
+        return mime;
+    }
+    QPoint On(const QStringList& labels) { return View().visualItemRect(Node(labels)).center(); }
+    QPoint Empty() { return QPoint(5, View().viewport()->height() - 3); }
+    // Enter at from, move to to; the action accepted there (IgnoreAction when refused).
+    Qt::DropAction DragOver(QPoint from, QPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QDragEnterEvent enter(from, Qt::CopyAction | Qt::MoveAction, m_mime.get(), Qt::LeftButton,
+                              keys);
+        QApplication::sendEvent(View().viewport(), &enter);
+        if (!enter.isAccepted()) return Qt::IgnoreAction;
+        QDragMoveEvent move(to, Qt::CopyAction | Qt::MoveAction, m_mime.get(), Qt::LeftButton,
+                            keys);
+        QApplication::sendEvent(View().viewport(), &move);
+        return move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
+    }
+    bool Drop(QPoint at) {
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, m_mime.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(View().viewport(), &drop);
+        return drop.isAccepted();
+    }
+    std::unique_ptr<QMimeData> m_mime;
+};
+
+TEST_F(DragTest, TheNodeUnderThePointerDecidesAndIsSelected) {
+    Open();
+    View().resize(400, 900);
+    BlockOf({kAdapter0, kProfiles, kTp0});
+    // Empty space targets the root, which takes adapters only.
+    EXPECT_EQ(DragOver(On({kAdapter1}), Empty()), Qt::IgnoreAction);
+    EXPECT_EQ(View().CurrentKind(), 0);
+    EXPECT_FALSE(Drop(Empty()));
+    // Over another adapter a copy is offered, and the selection follows the pointer.
+    EXPECT_EQ(DragOver(Empty(), On({kAdapter1})), Qt::CopyAction);
+    EXPECT_EQ(View().CurrentNode(), Node({kAdapter1}));
+    EXPECT_EQ(DragOver(On({kAdapter1}), On({kAdapter1}), Qt::ControlModifier), Qt::CopyAction)
+        << "the move effect belongs to drags that started in this view";
+    ASSERT_TRUE(Drop(On({kAdapter1})));
+    EXPECT_EQ(Labels({kAdapter1, kProfiles}), QStringList{"Tp0: UBR (Best Effort), PCR 155 Mbps"});
+    EXPECT_EQ(Labels({kAdapter0, kProfiles}).size(), 3) << "the dragged profile stays";
+    EXPECT_TRUE(Doc().IsModified());
+
+    // Data of another format is not taken at all.
+    m_mime = std::make_unique<QMimeData>();
+    m_mime->setText(QStringLiteral("text"));
+    EXPECT_EQ(DragOver(On({kAdapter1}), On({kAdapter1})), Qt::IgnoreAction);
+    EXPECT_FALSE(Drop(On({kAdapter1})));
+}
+
+}  // namespace
+}  // namespace netloom::test
