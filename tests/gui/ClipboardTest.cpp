@@ -108,6 +108,30 @@ TEST_F(ClipboardTest, CopiedObjectsPasteWhereTheirKindBelongs) {
     EXPECT_EQ(reopened.ConfigurationText(), text);
 }
 
+TEST_F(ClipboardTest, AcceleratorsWorkWithTheTreeFocused) {
+    Open();
+    App().MainFrame()->show();
+    QApplication::setActiveWindow(App().MainFrame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(App().MainFrame()));
+    View().setFocus();
+    Select({kAdapter1, kVirtualAdapters, kLane3});
+    // The tree's own Ctrl+C would put the label there as text; the command puts the object.
+    QTest::keyClick(&View(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardBlock().left(2), QByteArray("\x05\x00", 2));
+    QTest::keyClick(&View(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Labels({kAdapter1, kVirtualAdapters}).size(), 3);
+    QTest::keyClick(&View(), Qt::Key_Delete, Qt::ShiftModifier);  // cut the pasted copy
+    EXPECT_EQ(Labels({kAdapter1, kVirtualAdapters}).size(), 2);
+    Select({kAdapter0});
+    QTest::keyClick(&View(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Labels({kAdapter0, kVirtualAdapters}).size(), 3);
+    EXPECT_EQ(CurrentLabel(), "Virtual Adapter 2 - Token-Ring LanEmulation") << "the pasted copy";
+    QApplication::clipboard()->clear();
+    Select({kAdapter0});
+    QTest::keyClick(&View(), Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardBlock().left(2), QByteArray("\x01\x00", 2));
+}
+
 TEST_F(ClipboardTest, CutRemovesAtOnceAndPasteBringsBackAnEqualObject) {
     Open();
     Select({kAdapter0, kVirtualAdapters, kLane0});
