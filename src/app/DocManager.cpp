@@ -13,6 +13,7 @@
 #include "cfgfile/MessageSink.h"
 #include "doc/NetloomDoc.h"
 #include "ui/MessageService.h"
+#include "ui/WaitCursor.h"
 #include "view/NetloomView.h"
 
 namespace netloom {
@@ -37,14 +38,6 @@ class CMessageBoxSink : public CMessageSink {
 
   private:
     QWidget* m_parent;
-};
-
-class CWaitCursor {
-  public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
 }  // namespace

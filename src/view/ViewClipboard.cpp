@@ -18,6 +18,7 @@
 #include "res/Strings.h"
 #include "ui/Latin1.h"
 #include "ui/MessageService.h"
+#include "ui/WaitCursor.h"
 #include "view/NetloomView.h"
 
 namespace netloom {
@@ -60,14 +61,6 @@ QByteArray ClipboardBlock() {
     if (mime == nullptr || !mime->hasFormat(CNetloomView::kClipboardFormat)) return QByteArray();
     return mime->data(CNetloomView::kClipboardFormat);
 }
-
-class CWaitCursor {
-  public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 }  // namespace
 
