@@ -149,6 +149,9 @@ bool CNetloomApp::ProcessShellCommand(const CCommandLineInfo& info) {
     UpdateTitle();
     UpdateCommandStates();
     m_frame->show();
+    // The new window takes the keyboard (and so shows tool tips) at once, as it would under a
+    // window manager; on a bare X display nothing else gives it the focus.
+    m_frame->activateWindow();
     return true;
 }
 
