@@ -45,7 +45,20 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
     connect(this, &QTreeWidget::itemExpanded, this, &CNetloomView::ScheduleFitColumn);
-    connect(this, &QTreeWidget::itemCollapsed, this, &CNetloomView::ScheduleFitColumn);
+    connect(this, &QTreeWidget::itemCollapsed, this, &CNetloomView::OnItemCollapsed);
+}
+
+void CNetloomView::OnItemCollapsed(QTreeWidgetItem* item) {
+    ScheduleFitColumn();
+    // A selection hidden by the collapse moves up to the collapsed node: Delete, Cut and the
+    // other commands must never act on an object the user can no longer see.
+    for (QTreeWidgetItem* p = currentItem() ? currentItem()->parent() : nullptr; p != nullptr;
+         p = p->parent()) {
+        if (p == item) {
+            SelectNode(item);
+            return;
+        }
+    }
 }
 
 void CNetloomView::ScheduleFitColumn() {

@@ -147,6 +147,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc);
     void AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
+    void OnItemCollapsed(QTreeWidgetItem* item);
     // Clears every node reference the document's objects hold.
     void ForgetNodes();
     void ForgetSubtree(QTreeWidgetItem* item);
@@ -172,6 +173,9 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     static constexpr uint16_t kNoKind = 0xFFFF;
     uint16_t m_dragKind = kNoKind;
     bool m_bOwnDrag = false;
+    // The node that was current when the left button went down: a drag that follows carries
+    // it, not the node the press landed on.
+    CTreeNodeRef m_nodeBeforePress;
 
     // Printing, between BeginPrinting and EndPrinting.
     std::string m_printText;

@@ -122,6 +122,11 @@ bool CNetloomView::PasteBlock(const QByteArray& block) {
 }
 
 void CNetloomView::startDrag(Qt::DropActions) {
+    // The press that began the drag selected the node under the pointer; the object dragged is
+    // the one that was selected before it, and the selection shows it again.
+    QTreeWidgetItem* before = ItemOf(m_nodeBeforePress);
+    m_nodeBeforePress.Clear();
+    if (before != nullptr && before != currentItem()) setCurrentItem(before);
     if (!IsObjectSelected() || CurrentKind() == NODE_CONFIGURATION) return;
     auto* mime = new QMimeData;
     mime->setData(kClipboardFormat, ToByteArray(WriteBlock()));

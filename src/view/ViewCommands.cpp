@@ -72,6 +72,7 @@ void CNetloomView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    if (event->button() == Qt::LeftButton) m_nodeBeforePress = m_currentNode;
     QTreeWidget::mousePressEvent(event);
 }
 

@@ -118,6 +118,18 @@ TEST_F(TreeViewTest, SelectingAGroupMakesItsOwnerCurrent) {
     View().SelectNode(Node({kAdapter0, kVirtualAdapters, kLane0, kPvcs}));
     EXPECT_EQ(Doc().m_pCurElan, Doc().Cfgfile().Adapters[0]->VirtualAdapters[0].get());
     EXPECT_EQ(Doc().m_pCurAdapter, Doc().Cfgfile().Adapters[0].get());
+
+    // Collapsing an adapter with the mouse while its PVC is selected: the selection moves up to
+    // the adapter, so Delete cannot remove a PVC that is out of sight.
+    View().SelectNode(Node({kAdapter0, kVirtualAdapters, kLane0, kPvcs})->child(0));
+    QTreeWidgetItem* adapter = Node({kAdapter0});
+    const QRect row = View().visualItemRect(adapter);
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                      QPoint(row.left() - View().indentation() / 2, row.center().y()));
+    ASSERT_FALSE(adapter->isExpanded());
+    EXPECT_EQ(View().CurrentNode(), adapter);
+    EXPECT_EQ(Doc().m_pCurPvc, nullptr);
+    EXPECT_EQ(Doc().m_pCurAdapter, Doc().Cfgfile().Adapters[0].get());
 }
 
 TEST_F(TreeViewTest, RightClickSelectsTheNodeAndShowsItsMenu) {

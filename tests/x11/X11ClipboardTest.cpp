@@ -149,6 +149,13 @@ TEST_F(X11DragTest, DraggingAProfileOntoAnotherAdapterCopiesIt) {
     EXPECT_EQ(Node({kAdapter1, "Traffic Profiles"})->childCount(), 1);
     EXPECT_EQ(Doc().Cfgfile().Adapters.at(1)->TrafficProfiles.size(), 1u);
     EXPECT_TRUE(Doc().IsModified());
+
+    // A drag that begins on another node still carries the selected one: the new profile.
+    ASSERT_EQ(View().CurrentKind(), 3);
+    DragWithMouse(Screen(Node({kAdapter0, kVirtualAdapters, kLane0})), Screen(Node({kAdapter0})),
+                  false);
+    EXPECT_EQ(Doc().Cfgfile().Adapters.at(0)->TrafficProfiles.size(), 4u);
+    EXPECT_EQ(Doc().Cfgfile().Adapters.at(0)->VirtualAdapters.size(), 2u);
 }
 
 }  // namespace
