@@ -1,10 +1,14 @@
 #include "app/MainFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QUrl>
 
@@ -51,6 +55,28 @@ QKeySequence Keys(QKeyCombination combination) {
     return QKeySequence(combination);
 }
 
+// The program's menus let the pointer rest on a disabled item, so that the status bar shows
+// its prompt like any other item's; choosing it still does nothing.
+class CMenuStyle : public QProxyStyle {
+  public:
+    CMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One for the whole run, owned by the application so that it outlives every menu.
+QStyle* MenuStyle() {
+    static QPointer<CMenuStyle> style;
+    if (style.isNull()) {
+        style = new CMenuStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 }  // namespace
 
 QString FirstDroppedFile(const QMimeData* data) {
@@ -85,6 +111,7 @@ QAction* CMainFrame::AddItem(QMenu* menu, int id, const QString& text,
 
 QMenu* CMainFrame::AddMenu(QMenu* parent, const QString& title) {
     QMenu* menu = parent ? parent->addMenu(title) : menuBar()->addMenu(title);
+    menu->setStyle(MenuStyle());
     connect(menu, &QMenu::aboutToShow, &m_commands, &CCommandTable::UpdateAll);
     return menu;
 }
@@ -206,6 +233,7 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::CreateContextMenu() {
     // Menu 134: its one submenu is what a right click on a node shows.
     m_contextMenu = new QMenu(this);
+    m_contextMenu->setStyle(MenuStyle());
     connect(m_contextMenu, &QMenu::aboutToShow, &m_commands, &CCommandTable::UpdateAll);
     QMenu* insert = AddMenu(m_contextMenu, QStringLiteral("&Insert"));
     for (int id : {ID_INSERT_ADAPTER, ID_INSERT_TRAFFIC_PROFILE, ID_INSERT_VIRTUAL_ADAPTER,

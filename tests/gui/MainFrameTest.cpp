@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -113,6 +114,15 @@ TEST_F(MainFrameTest, AcceleratorsPromptsAndToolTips) {
     EXPECT_EQ(Action(ID_EDIT_PROPERTIES)->statusTip(), "Edits the current selection's properties");
     EXPECT_EQ(Action(ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save documents");
     EXPECT_EQ(App().MainFrame()->IdleText()->text(), "For Help, press F1");
+    // A disabled item under the pointer shows its prompt too (nothing to cut at the root).
+    QMenu* edit = TopMenu(App().MainFrame(), 1);
+    edit->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    ASSERT_FALSE(Action(ID_EDIT_CUT)->isEnabled());
+    QTest::mouseMove(edit, edit->actionGeometry(Action(ID_EDIT_CUT)).center());
+    EXPECT_EQ(App().MainFrame()->statusBar()->currentMessage(),
+              "Cut the selection and put it on the Clipboard");
+    edit->hide();
     EXPECT_NE(App().MainFrame()->statusBar()->findChild<QLabel*>("capsIndicator"), nullptr);
     EXPECT_NE(App().MainFrame()->statusBar()->findChild<QLabel*>("scrollIndicator"), nullptr);
 }
