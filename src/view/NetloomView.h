@@ -116,6 +116,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
@@ -176,6 +177,8 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // The node that was current when the left button went down: a drag that follows carries
     // it, not the node the press landed on.
     CTreeNodeRef m_nodeBeforePress;
+    // Set once a drag has begun, until the next press: the rest of that gesture selects nothing.
+    bool m_bDragBegun = false;
 
     // Printing, between BeginPrinting and EndPrinting.
     std::string m_printText;

@@ -126,6 +126,7 @@ void CNetloomView::startDrag(Qt::DropActions) {
     // the one that was selected before it, and the selection shows it again.
     QTreeWidgetItem* before = ItemOf(m_nodeBeforePress);
     m_nodeBeforePress.Clear();
+    m_bDragBegun = true;
     if (before != nullptr && before != currentItem()) setCurrentItem(before);
     if (!IsObjectSelected() || CurrentKind() == NODE_CONFIGURATION) return;
     auto* mime = new QMimeData;

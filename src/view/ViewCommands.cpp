@@ -72,8 +72,21 @@ void CNetloomView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    if (event->button() == Qt::LeftButton) m_nodeBeforePress = m_currentNode;
+    if (event->button() == Qt::LeftButton) {
+        m_nodeBeforePress = m_currentNode;
+        m_bDragBegun = false;
+    }
     QTreeWidget::mousePressEvent(event);
+}
+
+void CNetloomView::mouseMoveEvent(QMouseEvent* event) {
+    // After a drag (carried out or refused) the button may still be down: moving on must not
+    // drag the selection along from node to node.
+    if (m_bDragBegun && (event->buttons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseMoveEvent(event);
 }
 
 void CNetloomView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -240,6 +240,23 @@ TEST_F(DragTest, TheNodeUnderThePointerDecidesAndIsSelected) {
     EXPECT_EQ(Labels({kAdapter0, kProfiles}).size(), 3) << "the dragged profile stays";
     EXPECT_TRUE(Doc().IsModified());
 
+    // A mouse drag that begins on another node carries the selected profile, and the selection
+    // stays on it however the pointer moves on with the button down.
+    QTreeWidgetItem* profile = Node({kAdapter0, kProfiles, kTp0});
+    View().SelectNode(profile);
+    const QPoint from = On({kAdapter1});
+    const auto mouse = [this](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, View().viewport()->mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(View().viewport(), &event);
+    };
+    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int dy : {20, 30})
+        mouse(QEvent::MouseMove, from + QPoint(0, dy), Qt::LeftButton);
+    mouse(QEvent::MouseMove, On({kAdapter0}), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, On({kAdapter0}), Qt::NoButton);
+    EXPECT_EQ(View().CurrentNode(), profile);
+
     // Data of another format is not taken at all.
     m_mime = std::make_unique<QMimeData>();
     m_mime->setText(QStringLiteral("text"));
