@@ -271,6 +271,7 @@ void CMainFrame::UpdateRecentFiles(const CRecentFileList& recent) {
         // The placeholder stays, disabled, while there is no recent file.
         QAction* placeholder = new QAction(QStringLiteral("Recent File"), this);
         placeholder->setEnabled(false);
+        placeholder->setStatusTip(CCommandTable::Prompt(ID_FILE_MRU_FIRST));
         m_recentActions << placeholder;
     }
     for (int i = 0; i < recent.Count() && i <= ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST; ++i) {

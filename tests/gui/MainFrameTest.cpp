@@ -17,6 +17,7 @@
 #include "app/AboutBox.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
+#include "app/RecentFileList.h"
 #include "doc/CommandIds.h"
 #include "gui/GuiTestSupport.h"
 
@@ -205,7 +206,7 @@ TEST_F(MainFrameTest, PageThatCannotBeFormedReportsMessage48000) {
                                       "Internet Browser."});
 }
 
-TEST_F(MainFrameTest, EmptySiteListLeavesSitesEmpty) {
+TEST_F(MainFrameTest, EmptyListsInTheMenus) {
     CCommandTable commands;
     CMainFrame frame(commands, new QWidget);
     CWebLists web;
@@ -214,6 +215,12 @@ TEST_F(MainFrameTest, EmptySiteListLeavesSitesEmpty) {
     QMenu* webMenu = TopMenu(&frame, 4)->actions().value(2)->menu();
     EXPECT_TRUE(webMenu->actions().value(0)->menu()->actions().isEmpty());
     EXPECT_EQ(Items(webMenu), (QStringList{"Sites", "-", "Only"}));
+    // No recent file: the placeholder, disabled, with the recent files' prompt.
+    frame.UpdateRecentFiles(CRecentFileList());
+    QAction* recent = TopMenu(&frame, 0)->actions().value(11);
+    EXPECT_EQ(recent->text(), "Recent File");
+    EXPECT_FALSE(recent->isEnabled());
+    EXPECT_EQ(recent->statusTip(), "Open this document");
 }
 
 TEST_F(MainFrameTest, AboutBoxShowsMemoryAndDiskFigures) {
