@@ -127,7 +127,13 @@ void CNetloomView::startDrag(Qt::DropActions) {
     QTreeWidgetItem* before = ItemOf(m_nodeBeforePress);
     m_nodeBeforePress.Clear();
     m_bDragBegun = true;
-    if (before != nullptr && before != currentItem()) setCurrentItem(before);
+    if (before != nullptr && before != currentItem()) {
+        // Without scrolling: the nodes under the pointer stay where the user sees them.
+        const bool autoScroll = hasAutoScroll();
+        setAutoScroll(false);
+        setCurrentItem(before);
+        setAutoScroll(autoScroll);
+    }
     if (!IsObjectSelected() || CurrentKind() == NODE_CONFIGURATION) return;
     auto* mime = new QMimeData;
     mime->setData(kClipboardFormat, ToByteArray(WriteBlock()));
