@@ -72,6 +72,12 @@ void CNetloomView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    // Below the last node there is nothing to select: the selection stays as it is, so that
+    // the commands never act on a node the tree no longer shows as selected.
+    if (itemAt(event->position().toPoint()) == nullptr) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         m_nodeBeforePress = m_currentNode;
         m_bDragBegun = false;

@@ -130,6 +130,12 @@ TEST_F(TreeViewTest, SelectingAGroupMakesItsOwnerCurrent) {
     EXPECT_EQ(View().CurrentNode(), adapter);
     EXPECT_EQ(Doc().m_pCurPvc, nullptr);
     EXPECT_EQ(Doc().m_pCurAdapter, Doc().Cfgfile().Adapters[0].get());
+
+    // A click on the empty space below the nodes leaves the selection as it is.
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                      QPoint(20, View().viewport()->height() - 3));
+    EXPECT_EQ(View().CurrentNode(), adapter);
+    EXPECT_EQ(View().selectedItems(), QList<QTreeWidgetItem*>{adapter});
 }
 
 TEST_F(TreeViewTest, RightClickSelectsTheNodeAndShowsItsMenu) {
