@@ -1,7 +1,9 @@
 #include "view/NetloomView.h"
 #include "ui/Latin1.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QTimer>
 
@@ -42,6 +44,10 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
         tr("The configuration as a tree. Select a node to choose what the Insert, "
            "Delete and Properties commands act on; double-click an object to edit "
            "its properties; right-click a node for its commands."));
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        connect(clipboard, &QClipboard::dataChanged, this,
+                [this] { m_clipboardKindKnown = false; });
+    }
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
     connect(this, &QTreeWidget::itemExpanded, this, &CNetloomView::ScheduleFitColumn);

@@ -174,6 +174,10 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     static constexpr uint16_t kNoKind = 0xFFFF;
     uint16_t m_dragKind = kNoKind;
     bool m_bOwnDrag = false;
+    // The kind of the block on the clipboard (kNoKind when there is none), read again after
+    // the clipboard changes.
+    mutable uint16_t m_clipboardKind = kNoKind;
+    mutable bool m_clipboardKindKnown = false;
     // The node that was current when the left button went down: a drag that follows carries
     // it, not the node the press landed on.
     CTreeNodeRef m_nodeBeforePress;

@@ -86,9 +86,15 @@ void CNetloomView::OnEditCut() {
 }
 
 bool CNetloomView::CanPaste() const {
-    const QByteArray block = ClipboardBlock();
-    uint16_t kind = 0;
-    return PeekBlockKind(block, kind) && CanAccept(CurrentKind(), kind);
+    // Asked before every menu, toolbar and key: the kind is read once per clipboard change,
+    // since asking another program for its data each time would cost a round trip, or seconds
+    // when that program is slow to answer.
+    if (!m_clipboardKindKnown) {
+        uint16_t kind = kNoKind;
+        m_clipboardKind = PeekBlockKind(ClipboardBlock(), kind) ? kind : kNoKind;
+        m_clipboardKindKnown = true;
+    }
+    return m_clipboardKind != kNoKind && CanAccept(CurrentKind(), m_clipboardKind);
 }
 
 void CNetloomView::OnEditPaste() {
