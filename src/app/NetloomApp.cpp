@@ -87,6 +87,8 @@ bool CNetloomApp::InitInstance() {
     m_docManager->SetView(m_view);
     m_docManager->SetWindow(m_frame.get());
     m_view->SetRootLabelSource([this] { return m_docManager->RootLabel(); });
+    m_view->SetPrintNameSource([this] { return m_docManager->PathName().toStdString(); },
+                               [this] { return m_docManager->Title().toStdString(); });
     DefineCommands();
     if (!m_frame->Create(m_web)) {
         m_exitCode = 1;

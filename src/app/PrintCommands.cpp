@@ -49,8 +49,6 @@ QPrinter& CNetloomApp::Printer() {
 
 void CNetloomApp::OnFilePrint(bool direct) {
     QPrinter& printer = Printer();
-    m_view->SetPrintNameSource([this] { return m_docManager->PathName().toStdString(); },
-                               [this] { return m_docManager->Title().toStdString(); });
     printer.setDocName(m_docManager->Title());
     if (!direct) {
         // The page count for the choice of pages, as the printer is set up now.
@@ -77,8 +75,6 @@ void CNetloomApp::OnFilePrint(bool direct) {
 
 void CNetloomApp::OnFilePrintPreview() {
     QPrinter& printer = Printer();
-    m_view->SetPrintNameSource([this] { return m_docManager->PathName().toStdString(); },
-                               [this] { return m_docManager->Title().toStdString(); });
     QPrintPreviewDialog preview(&printer, m_frame.get());
     preview.setWindowTitle(m_docManager->Title() + QStringLiteral(" - Print Preview"));
     const QPrinter::PrintRange range = printer.printRange();
