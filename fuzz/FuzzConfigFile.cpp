@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "cfgfile/MessageSink.h"
+#include "core/TestSupport.h"
 #include "doc/NetloomDoc.h"
 #include "res/Strings.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 using netloom::CMessageSink;
 using netloom::CNetloomDoc;
+using netloom::test::CountLines;
 
 class CCheckingSink : public CMessageSink {
   public:
@@ -40,18 +42,6 @@ class CCheckingSink : public CMessageSink {
     long m_lines;
     long m_count = 0;
 };
-
-// Lines as the reader counts them: LF, CR LF or a lone CR ends one; a last line without an end
-// counts too.
-long CountLines(std::string_view text) {
-    long lines = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
-            ++lines;
-    }
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
-    return lines;
-}
 
 std::string ReadAndWrite(std::string_view text, CCheckingSink& sink) {
     CNetloomDoc doc;

@@ -33,4 +33,14 @@ std::string SourceFile(const std::string& relativePath) {
     return content.str();
 }
 
+long CountLines(std::string_view text) {
+    long lines = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+            ++lines;
+    }
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
+    return lines;
+}
+
 }  // namespace netloom::test

@@ -3,6 +3,7 @@
 // configuration text into a document and write it back.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cfgfile/MessageSink.h"
@@ -32,6 +33,10 @@ std::string CrLf(std::initializer_list<const char*> lines);
 
 // Reads text and writes it back.
 std::string Format(const std::string& text, CRecordingSink* sink = nullptr);
+
+// Lines as the reader counts them: LF, CR LF or a lone CR ends one; a last line without an end
+// counts too. Counted here apart from the reader, to check the line numbers it reports.
+long CountLines(std::string_view text);
 
 // The whole content of a file below the source tree.
 std::string SourceFile(const std::string& relativePath);

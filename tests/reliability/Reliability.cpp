@@ -11,16 +11,6 @@ std::string CatalogueFile(const std::string& name) {
     return SourceFile("tests/reliability/data/" + name);
 }
 
-long CountLines(std::string_view text) {
-    long lines = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
-            ++lines;
-    }
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
-    return lines;
-}
-
 void CCountingSink::Report(int id, const std::string& text, long line) {
     if (id < IDS_ILLEGAL_VALUE || id > IDS_PVC_UNDEFINED_ELAN) allIdsKnown = false;
     if (count == 0) firstLine = line;

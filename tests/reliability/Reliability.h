@@ -16,10 +16,6 @@ namespace netloom::test {
 // A file of the bad-input catalogue under tests/reliability/data.
 std::string CatalogueFile(const std::string& name);
 
-// Lines as the reader counts them: LF, CR LF or a lone CR ends one; a last line without an end
-// counts too.
-long CountLines(std::string_view text);
-
 // A sink that only counts, for inputs that produce messages by the hundred thousand.
 class CCountingSink : public CMessageSink {
   public:
