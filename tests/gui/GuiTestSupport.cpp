@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTimer>
+#include <cstdlib>
 
 #include "app/MainFrame.h"
 #include "doc/Cfgfile.h"
@@ -151,6 +152,17 @@ void NetloomTest::WhileModal(const std::function<void()>& body,
     body();
     poll.stop();
     EXPECT_TRUE(closed);
+}
+
+void UsePrivateHome(const QString& home) {
+    const QByteArray root = home.toLocal8Bit();
+    setenv("XDG_CONFIG_HOME", (root + "/config").constData(), 1);
+    setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
+    setenv("XDG_RUNTIME_DIR", (root + "/run").constData(), 1);
+    QDir().mkpath(home + QStringLiteral("/run"));
+    QFile::setPermissions(home + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    unsetenv("NETLOOM_SYSTEM_DIR");
 }
 
 }  // namespace netloom::test

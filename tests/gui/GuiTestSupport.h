@@ -123,6 +123,10 @@ class NetloomTest : public ::testing::Test {
     QString m_startDir;
 };
 
+// Points the settings, desktop files and runtime files below home, so that no test touches
+// the user's own, and forgets any system folder set outside.
+void UsePrivateHome(const QString& home);
+
 // The settings file as written, for comparing what was saved.
 QString SettingsText();
 void ClearSettings();

@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "gui/GuiTestSupport.h"
+
 extern char** environ;
 
 // The X keyboard library copies strings with strndup from buffers that are not terminated,
@@ -68,14 +70,7 @@ int StartXvfb(pid_t& pid) {
 int main(int argc, char** argv) {
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/netloom-x11-XXXXXX"));
     if (!home.isValid()) return 2;
-    const QByteArray root = home.path().toLocal8Bit();
-    setenv("XDG_CONFIG_HOME", (root + "/config").constData(), 1);
-    setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
-    setenv("XDG_RUNTIME_DIR", (root + "/run").constData(), 1);
-    QDir().mkpath(home.path() + QStringLiteral("/run"));
-    QFile::setPermissions(home.path() + QStringLiteral("/run"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    unsetenv("NETLOOM_SYSTEM_DIR");
+    netloom::test::UsePrivateHome(home.path());
 
     // Listing the tests needs no display.
     bool listing = false;
