@@ -54,11 +54,34 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
     connect(this, &QTreeWidget::itemCollapsed, this, &CNetloomView::OnItemCollapsed);
 }
 
+// Adding a subtree outside a rebuild selects each node added on the way in turn, and the last
+// selection is the object itself. Making each of those selections for real (scrolling to the
+// node, telling the document, refreshing the commands) laid out the whole tree again for every
+// node, which made a paste of thousands of objects take minutes. While a batch is open, a
+// selection only leaves what it would leave behind, its ancestors expanded; the last one is
+// made once when the outermost batch closes.
+class CNetloomView::CSelectionBatch {
+  public:
+    explicit CSelectionBatch(CNetloomView& view) : m_view(view) { ++m_view.m_selectionBatch; }
+    ~CSelectionBatch() {
+        if (--m_view.m_selectionBatch > 0) return;
+        QTreeWidgetItem* last = m_view.m_batchSelection;
+        m_view.m_batchSelection = nullptr;
+        if (last != nullptr && m_view.m_liveItems.contains(last)) m_view.SelectNode(last);
+    }
+    CSelectionBatch(const CSelectionBatch&) = delete;
+    CSelectionBatch& operator=(const CSelectionBatch&) = delete;
+
+  private:
+    CNetloomView& m_view;
+};
+
 void CNetloomView::OnItemCollapsed(QTreeWidgetItem* item) {
     ScheduleFitColumn();
     // A selection hidden by the collapse moves up to the collapsed node: Delete, Cut and the
     // other commands must never act on an object the user can no longer see.
-    for (QTreeWidgetItem* p = currentItem() ? currentItem()->parent() : nullptr; p != nullptr;
+    QTreeWidgetItem* selected = m_selectionBatch > 0 ? m_batchSelection : currentItem();
+    for (QTreeWidgetItem* p = selected ? selected->parent() : nullptr; p != nullptr;
          p = p->parent()) {
         if (p == item) {
             SelectNode(item);
@@ -210,8 +233,13 @@ void CNetloomView::RebuildTree() {
 
 void CNetloomView::SelectNode(QTreeWidgetItem* item) {
     if (item == nullptr) return;
-    for (QTreeWidgetItem* p = item->parent(); p != nullptr; p = p->parent())
-        p->setExpanded(true);
+    for (QTreeWidgetItem* p = item->parent(); p != nullptr; p = p->parent()) {
+        if (!p->isExpanded()) p->setExpanded(true);
+    }
+    if (m_selectionBatch > 0) {
+        m_batchSelection = item;
+        return;
+    }
     if (currentItem() == item) {
         item->setSelected(true);
         OnCurrentItemChanged(item);
@@ -236,6 +264,7 @@ void CNetloomView::UpdateSelectionContext() {
 void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter) {
     QTreeWidgetItem* root = RootNode();
     if (root == nullptr) return;
+    CSelectionBatch batch(*this);
     QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter);
     adapter.m_node = RefOf(node);
     adapter.m_trafficProfilesNode.Clear();
@@ -278,6 +307,7 @@ void CNetloomView::AddVirtualAdapterNode(C_Doc_Elan& elan) {
 
 void CNetloomView::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan) {
     if (group == nullptr) return;
+    CSelectionBatch batch(*this);
     QTreeWidgetItem* node = InsertNode(group, elan.GetLabel(), NODE_VIRTUAL_ADAPTER, &elan);
     elan.m_node = RefOf(node);
     QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);

@@ -143,6 +143,8 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
                                 CDocObject* object);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) { return CTreeNodeRef{item, this}; }
     QTreeWidgetItem* ItemOf(const CTreeNodeRef& ref) const;
+    // Selections made while a subtree is added are gathered and the last one made at the end.
+    class CSelectionBatch;
     void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile);
     void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan);
     void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc);
@@ -161,6 +163,9 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     CTreeNodeRef m_rootNode;
     CTreeNodeRef m_currentNode;
     bool m_bRebuilding = false;
+    // Nesting depth of subtree additions outside a rebuild, and the node they selected last.
+    int m_selectionBatch = 0;
+    QTreeWidgetItem* m_batchSelection = nullptr;
     bool m_bFitPending = false;
     int m_contentWidth = 0;
     // The items this view created and has not deleted: a node reference is honoured only when

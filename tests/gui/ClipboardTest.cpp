@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QMimeData>
 #include <QSettings>
 #include <QTest>
 
+#include "archive/ClipObject.h"
 #include "doc/CommandIds.h"
 #include "doc/NetloomDoc.h"
 #include "gui/GuiTestSupport.h"
@@ -189,6 +192,69 @@ TEST_F(ClipboardTest, DamagedOrForeignClipboardData) {
     EXPECT_FALSE(Doc().IsModified());
 }
 
+// A block of one adapter with profiles traffic profiles and one virtual adapter holding pvcs
+// PVCs, as another program may put it on the clipboard.
+QByteArray LargeAdapterBlock(int profiles, int pvcs) {
+    C_Doc_Adapter adapter;
+    for (int i = 0; i < profiles; ++i)
+        adapter.TrafficProfiles.push_back(std::make_unique<C_Doc_TrafficProfile>());
+    auto elan = std::make_unique<C_Doc_Elan>(ELAN_CLASSICAL_IP);
+    for (int i = 0; i < pvcs; ++i) {
+        elan->Pvcs.push_back(std::make_unique<C_Doc_Pvc>());
+        elan->Pvcs.back()->Vci = 32 + i;
+    }
+    elan->Mappings.push_back(std::make_unique<C_Doc_TpMapping>());
+    adapter.VirtualAdapters.push_back(std::move(elan));
+    CClipObject clip(adapter, DOC_TYPE_ADAPTER);
+    const std::vector<uint8_t> block = clip.Write();
+    return QByteArray(reinterpret_cast<const char*>(block.data()),
+                      static_cast<qsizetype>(block.size()));
+}
+
+TEST_F(ClipboardTest, PastingALargeBlockCostsInProportionToIt) {
+    Open();
+    App().MainFrame()->show();
+    // Milliseconds to paste a block with n profiles and n / 4 PVCs, and then to save it; a
+    // block of 32000 profiles is about 1 MB.
+    const auto pasteAndSave = [this](int n) {
+        auto* mime = new QMimeData;
+        mime->setData(CNetloomView::kClipboardFormat, LargeAdapterBlock(n, n / 4));
+        QApplication::clipboard()->setMimeData(mime);
+        Select({});
+        QElapsedTimer timer;
+        timer.start();
+        Trigger(ID_EDIT_PASTE);
+        QApplication::processEvents();
+        Trigger(ID_FILE_SAVE);
+        return timer.elapsed();
+    };
+    // The best of two runs each, so that a stall of the machine is not taken for the cost.
+    const qint64 small = std::max<qint64>(std::min(pasteAndSave(8000), pasteAndSave(8000)), 10);
+    const qint64 large = std::min(pasteAndSave(32000), pasteAndSave(32000));
+    EXPECT_LT(large, 6 * small) << small << " ms for 8000 profiles, " << large << " for 32000";
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('|').toStdString();
+    ASSERT_EQ(Doc().Cfgfile().Adapters.size(), 6u);
+    EXPECT_EQ(Doc().Cfgfile().Adapters.back()->TrafficProfiles.size(), 32000u);
+
+    // Adding a subtree selects each node on the way in turn; what that leaves expanded and
+    // selected is the same however large the block.
+    Doc().Cfgfile().Adapters.resize(2);
+    View().RebuildTree();
+    auto* mime = new QMimeData;
+    mime->setData(CNetloomView::kClipboardFormat, LargeAdapterBlock(2, 2));
+    QApplication::clipboard()->setMimeData(mime);
+    Select({});
+    Trigger(ID_EDIT_PASTE);
+    const QStringList outline = Outline(true);
+    EXPECT_EQ(outline.mid(outline.indexOf(QRegularExpression("^1 1 Physical ATM Adapter 2$"))),
+              (QStringList{"1 1 Physical ATM Adapter 2", "2 2 Traffic Profiles",
+                           "2 4 Virtual Adapters",
+                           "3 5 Virtual Adapter 4 - ClassicalIp (As Token-Ring NIC)",
+                           "4 6 Permanent Virtual Connections",
+                           "4 8 Traffic Profile Mappings"}));
+    EXPECT_EQ(CurrentLabel(), "Physical ATM Adapter 2");
+}
+
 // Drag events as the window system delivers them to the tree, with the data another view wrote.
 class DragTest : public ClipboardTest {
   protected:
@@ -256,6 +322,18 @@ TEST_F(DragTest, TheNodeUnderThePointerDecidesAndIsSelected) {
     mouse(QEvent::MouseMove, On({kAdapter0}), Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, On({kAdapter0}), Qt::NoButton);
     EXPECT_EQ(View().CurrentNode(), profile);
+
+    // The other program offered the object while the drag moved, but its data did not come
+    // with the drop: the user is told, and nothing is inserted.
+    BlockOf({kAdapter1});
+    ASSERT_EQ(DragOver(On({kAdapter1}), Empty()), Qt::CopyAction);
+    const QStringList before = Outline();
+    m_mime = std::make_unique<QMimeData>();
+    m_mime->setData(CNetloomView::kClipboardFormat, QByteArray());
+    EXPECT_FALSE(Drop(Empty()));
+    EXPECT_EQ(Outline(), before);
+    EXPECT_EQ(Messages(),
+              QStringList{"The object could not be taken over from the other program."});
 
     // Data of another format is not taken at all.
     m_mime = std::make_unique<QMimeData>();
