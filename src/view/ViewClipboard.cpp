@@ -7,7 +7,6 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
-#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -108,23 +107,28 @@ void CNetloomView::OnEditPaste() {
 }
 
 bool CNetloomView::PasteBlock(const QByteArray& block) {
-    CClipObject clip;
     std::string error;
-    if (!clip.Read(reinterpret_cast<const uint8_t*>(block.constData()),
-                   static_cast<size_t>(block.size()), &error)) {
+    bool inserted = false;
+    {
+        // A block of thousands of objects takes a moment to read, insert and show.
+        CWaitCursor wait;
+        CClipObject clip;
+        if (clip.Read(reinterpret_cast<const uint8_t*>(block.constData()),
+                      static_cast<size_t>(block.size()), &error)) {
+            error.clear();
+            inserted = clip.PasteInto(m_doc);
+            if (inserted) AddObjectNode(*clip.m_pObject);
+        } else if (error.empty()) {
+            error = "unreadable";
+        }
+    }  // the envelope destroys a refused object
+    if (!error.empty()) {
         ShowWarning(this, tr("The object on the Clipboard is damaged and cannot be pasted (%1).")
                               .arg(FromBytes(error)));
         return false;
     }
-    bool inserted = false;
-    {
-        CWaitCursor wait;
-        inserted = clip.PasteInto(m_doc);
-    }
-    if (!inserted) return false;  // the envelope destroys the refused object
-    AddObjectNode(*clip.m_pObject);
-    emit DocumentChanged();
-    return true;
+    if (inserted) emit DocumentChanged();
+    return inserted;
 }
 
 void CNetloomView::startDrag(Qt::DropActions) {
@@ -143,14 +147,18 @@ void CNetloomView::startDrag(Qt::DropActions) {
     if (!IsObjectSelected() || CurrentKind() == NODE_CONFIGURATION) return;
     auto* mime = new QMimeData;
     mime->setData(kClipboardFormat, ToByteArray(WriteBlock()));
-    QPointer<QDrag> drag = new QDrag(this);
+    auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     if (QTreeWidgetItem* node = CurrentNode()) drag->setPixmap(node->icon(0).pixmap(iconSize()));
     m_bOwnDrag = true;
     // Whatever the target did, the dragged object stays where it is: a drop inserts a copy.
     drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
     m_bOwnDrag = false;
-    if (drag) drag->deleteLater();
+    // The drag and its data are not ours to delete. Under X11 the drop only tells another
+    // program that data is there; that program asks for it afterwards, when this loop has
+    // already returned, and the window system's drag keeps the data until it has been taken
+    // (it deletes the drag itself then). Deleting it here left nothing to hand over, so a drop
+    // into another running Netloom inserted nothing.
 }
 
 QTreeWidgetItem* CNetloomView::DragTargetAt(const QPoint& pos) const {
@@ -223,15 +231,28 @@ void CNetloomView::dropEvent(QDropEvent* event) {
         event->ignore();
         return;
     }
+    // From another program the data is fetched only now, across the window system.
     const QByteArray block = mime->data(kClipboardFormat);
     uint16_t kind = kNoKind;
-    PeekBlockKind(block, kind);
-    m_dragKind = kind;
+    const bool fetched = PeekBlockKind(block, kind);
+    // The kind seen while the drag moved decides where the object may go when the data did
+    // not arrive.
+    if (fetched) m_dragKind = kind;
     const Qt::DropAction effect = TargetEffect(event->position().toPoint(), Qt::NoModifier);
     m_dragKind = kNoKind;
+    if (effect == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    if (!fetched) {
+        // The user saw the drop offered; it must not end in silence.
+        event->ignore();
+        ShowWarning(this, tr("The object could not be taken over from the other program."));
+        return;
+    }
     // The node under the pointer must take the object: only then does the selection context
     // name the list it goes to.
-    if (block.isEmpty() || effect == Qt::IgnoreAction || !PasteBlock(block)) {
+    if (!PasteBlock(block)) {
         event->ignore();
         return;
     }
