@@ -80,19 +80,13 @@ void CArchive::String(std::string& value) {
         m_out->insert(m_out->end(), value.begin(), value.end());
         return;
     }
+    // A length may come in a longer form than it needs: other writers of the format are not
+    // held to the shortest one. Only 0xFFFE in the 16-bit place means something else.
     size_t n = ReadU8();
     if (n == 0xFF) {
         const uint16_t w = ReadU16();
-        if (w == 0xFFFF) {
-            const uint32_t d = ReadU32();
-            if (d < 0xFFFE) throw CArchiveException("string length not in its shortest form");
-            n = d;
-        } else if (w == 0xFFFE) {
-            throw CArchiveException("wide strings are not part of this format");
-        } else {
-            if (w < 0xFF) throw CArchiveException("string length not in its shortest form");
-            n = w;
-        }
+        if (w == 0xFFFE) throw CArchiveException("wide strings are not part of this format");
+        n = w == 0xFFFF ? ReadU32() : w;
     }
     Need(n);
     const std::string_view text(reinterpret_cast<const char*>(m_data + m_pos), n);
@@ -116,10 +110,7 @@ void CArchive::WriteCount(size_t count) {
 
 size_t CArchive::ReadCount() {
     size_t count = ReadU16();
-    if (count == 0xFFFF) {
-        count = ReadU32();
-        if (count < 0xFFFF) throw CArchiveException("list count not in its shortest form");
-    }
+    if (count == 0xFFFF) count = ReadU32();  // any count, not only one that needs 32 bits
     // Every element takes at least its two-byte class identity, so a count beyond that is
     // a lie about the block's size.
     if (count > Remaining() / 2) throw CArchiveException("list count beyond the block's size");
@@ -162,9 +153,7 @@ void CArchive::ReadClassIdentity(std::string_view expectedClass) {
         if (tag == kBigIndexTag) {
             const uint32_t big = ReadU32();
             if ((big & kBigClassFlag) == 0) throw CArchiveException("reference to an element");
-            index = big & ~kBigClassFlag;
-            if (index < kBigIndexTag)
-                throw CArchiveException("class index not in its shortest form");
+            index = big & ~kBigClassFlag;  // any index, not only one the 16-bit tag cannot carry
         } else if (tag & kClassTag) {
             index = tag & ~kClassTag;
         } else {

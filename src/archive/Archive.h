@@ -3,9 +3,11 @@
 // archive string form, and the object-list form with class identities.
 //
 // Loading is hostile-input safe: every count and length is checked against the bytes that
-// remain, only canonical encodings are accepted (so a block that reads writes back to the same
-// bytes), and any fault throws CArchiveException. Callers hold what they build in unique_ptr,
-// so a rejected block leaves nothing behind.
+// remain, and any fault throws CArchiveException. Callers hold what they build in unique_ptr,
+// so a rejected block leaves nothing behind. Counts, string lengths and class indexes are
+// accepted in any of their forms, since a block may come from another program that does not
+// write the shortest; storing always writes the shortest, so a block that was read once and
+// written writes the same bytes from then on.
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,9 @@
-// Clipboard blocks: exact layout, round trips of every kind, and refusal of damaged blocks.
+// Clipboard blocks: exact layout, round trips of every kind, the longer forms other writers may
+// use, and refusal of damaged blocks.
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "archive/Archive.h"
 #include "archive/ClipObject.h"
@@ -165,6 +168,153 @@ TEST(Archive, LongStringsAndBigListsUseTheWideForms) {
     ExpectRoundTrip(b);
 }
 
+// The layout of each kind as its Serialize writes it: i a 32-bit integer, s a text, a capital
+// a list of the elements of that kind.
+const char* Layout(char kind) {
+    switch (kind) {
+        case 'A':
+            return "iiiisiiiiiiiTE";
+        case 'T':
+            return "iiiiiii";
+        case 'E':  // the type, then the fields
+            return "iiisisiiiisisiiiiiiiiiiiiiisiiMP";
+        case 'P':
+            return "sssiiiii";
+        case 'M':
+            return "sssi";
+        default:
+            return "";
+    }
+}
+
+// Writes a block from the writer again, each count, text length and class index in a form drawn
+// at random from those at least as long as its own.
+class CLongForms {
+  public:
+    CLongForms(const Bytes& block, std::mt19937& random) : m_in(block), m_random(random) {}
+
+    Bytes Rewrite() {
+        const uint16_t kind = static_cast<uint16_t>(Take(2));
+        Put(kind, 2);
+        Walk("?A?T?E?P?M"[kind]);  // the letter of the kind's layout
+        return m_out;
+    }
+
+  private:
+    void Walk(char kind) {
+        for (const char* field = Layout(kind); *field; ++field) {
+            if (*field == 'i')
+                Copy(4);
+            else if (*field == 's')
+                Text();
+            else
+                List(*field);
+        }
+    }
+
+    void Text() {
+        int form = 0;
+        uint32_t n = Take(1);
+        if (n == 0xFF) {
+            n = Take(2);
+            form = 1;
+        }
+        if (n == 0xFFFF) {
+            n = Take(4);
+            form = 2;
+        }
+        form = std::uniform_int_distribution<int>(form, 2)(m_random);
+        if (form == 0) Put(n, 1);
+        if (form > 0) Put(0xFF, 1);
+        if (form == 1) Put(n, 2);
+        if (form == 2) {
+            Put(0xFFFF, 2);
+            Put(n, 4);
+        }
+        Copy(n);
+    }
+
+    void List(char kind) {
+        uint32_t count = Take(2);
+        const bool wide = count == 0xFFFF;
+        if (wide) count = Take(4);
+        if (wide || Coin()) {
+            Put(0xFFFF, 2);
+            Put(count, 4);
+        } else {
+            Put(count, 2);
+        }
+        for (uint32_t i = 0; i < count; ++i) {
+            const uint32_t tag = Take(2);
+            if (tag == 0xFFFF) {  // a new class: schema, name length, name
+                Put(tag, 2);
+                Copy(2);
+                Copy(2 + U16At(m_in, m_pos));
+            } else if (tag != 0x7FFF && Coin()) {
+                Put(0x7FFF, 2);
+                Put(0x80000000u | (tag & 0x7FFF), 4);
+            } else {
+                Put(tag, 2);
+            }
+            Walk(kind);
+        }
+    }
+
+    bool Coin() { return (m_random() & 1) != 0; }
+    uint32_t Take(size_t width) {
+        uint32_t v = 0;
+        for (size_t i = width; i-- > 0;)
+            v = (v << 8) | m_in.at(m_pos + i);
+        m_pos += width;
+        return v;
+    }
+    void Put(uint32_t v, size_t width) {
+        for (size_t i = 0; i < width; ++i)
+            m_out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    }
+    void Copy(size_t n) {
+        m_out.insert(m_out.end(), m_in.begin() + static_cast<long>(m_pos),
+                     m_in.begin() + static_cast<long>(m_pos + n));
+        m_pos += n;
+    }
+
+    const Bytes& m_in;
+    std::mt19937& m_random;
+    size_t m_pos = 0;
+    Bytes m_out;
+};
+
+// Another program may write any count, text length or class index in a longer form than it
+// needs, and a memory block may be longer than what it holds. Such a block reads to the same
+// object, which writes the shortest forms again.
+TEST(Archive, LongFormsReadAndWriteBackTheShortest) {
+    auto adapter = ExampleAdapter();
+    C_Doc_Elan& elan = *adapter->VirtualAdapters[0];
+    elan.LanName.assign(300, 'n');  // a length in the 16-bit form
+    elan.Pvcs.push_back(std::make_unique<C_Doc_Pvc>());
+    elan.Pvcs[1]->MacAddress = "00 11 22 33 44 55";
+    const Bytes blocks[] = {WriteBlock(*adapter), WriteBlock(elan), WriteBlock(*elan.Pvcs[1]),
+                            WriteBlock(*elan.Mappings[0])};
+    std::mt19937 random(11);
+    for (const Bytes& block : blocks) {
+        int lengthened = 0;
+        for (int round = 0; round < 50; ++round) {
+            Bytes rewritten = CLongForms(block, random).Rewrite();
+            const size_t size = rewritten.size();
+            lengthened += size > block.size();
+            rewritten.resize(size + random() % 8, 0xA5);
+            CClipObject clip;
+            std::string error;
+            size_t consumed = 0;
+            ASSERT_TRUE(clip.Read(rewritten.data(), rewritten.size(), &error, &consumed)) << error;
+            EXPECT_EQ(consumed, size);
+            ASSERT_NE(clip.m_pObject, nullptr);
+            EXPECT_EQ(WriteBlock(*clip.m_pObject), block);
+        }
+        EXPECT_GT(lengthened, 40);  // the rewriting is not idle
+    }
+}
+
 TEST(Archive, UnknownKindReadsAsNoObjectAndIsRefusedByTheDocument) {
     const Bytes b = {0x04, 0x00, 1, 2, 3};
     CClipObject clip;
@@ -213,11 +363,11 @@ TEST(Archive, DamagedBlocksAreRefused) {
     }
 
     const size_t profileClass = TextAt(good, 0, good.size()).find("C_Doc_TrafficProfile");
-    auto corrupt = [&](size_t pos, std::initializer_list<uint8_t> bytes) {
+    // Writes bytes over the block at pos, or in place of the replaced bytes there.
+    auto corrupt = [&](size_t pos, std::initializer_list<uint8_t> bytes, size_t replaced = 0) {
         Bytes b = good;
-        size_t i = pos;
-        for (uint8_t v : bytes)
-            b[i++] = v;
+        const auto at = b.begin() + static_cast<long>(pos);
+        b.insert(b.erase(at, at + static_cast<long>(replaced ? replaced : bytes.size())), bytes);
         CClipObject clip;
         std::string error;
         EXPECT_FALSE(clip.Read(b.data(), b.size(), &error)) << "at " << pos;
@@ -228,6 +378,11 @@ TEST(Archive, DamagedBlocksAreRefused) {
     EXPECT_FALSE(corrupt(profileClass + 20 + 28, {0x00, 0x00}).empty());  // null element
     EXPECT_FALSE(corrupt(profileClass + 20 + 28, {0x02, 0x00}).empty());  // back-reference
     EXPECT_FALSE(corrupt(profileClass + 20 + 28, {0x05, 0x80}).empty());  // unknown class index
+    // In place of the 16-bit class reference, the 32-bit form of a reference to an element, to
+    // no class, and to an unknown one.
+    EXPECT_FALSE(corrupt(profileClass + 20 + 28, {0xFF, 0x7F, 0x01, 0, 0, 0}, 2).empty());
+    EXPECT_FALSE(corrupt(profileClass + 20 + 28, {0xFF, 0x7F, 0x00, 0, 0, 0x80}, 2).empty());
+    EXPECT_FALSE(corrupt(profileClass + 20 + 28, {0xFF, 0x7F, 0x02, 0, 0, 0x80}, 2).empty());
     EXPECT_FALSE(corrupt(profileClass - 8, {0xFF, 0xFF, 0xFF, 0xFF}).empty());  // huge count
 
     // A virtual adapter list that names the profile class, and a bad virtual adapter type.
@@ -236,14 +391,22 @@ TEST(Archive, DamagedBlocksAreRefused) {
     EXPECT_FALSE(corrupt(elanClass + 10, {3, 0, 0, 0}).empty());
     EXPECT_FALSE(corrupt(elanClass + 10, {0xFF, 0xFF, 0xFF, 0xFF}).empty());
 
-    // A string length beyond the block, and lengths in a longer form than needed.
+    // A string length beyond the block in each form, and a string of two-byte characters.
     C_Doc_TpMapping m;
     m.AddressMask = "ab";
-    Bytes s = WriteBlock(m);
-    s[2] = 200;
+    const Bytes s = WriteBlock(m);
     CClipObject clip;
-    EXPECT_FALSE(clip.Read(s.data(), s.size()));
-    Bytes wide = {9, 0, 0xFF, 2, 0, 'a', 'b', 0, 0, 0, 0, 0, 0, 0};
+    const Bytes lengths[] = {{200}, {0xFF, 200, 0}, {0xFF, 0xFF, 0xFF, 200, 0, 0, 0}};
+    for (const Bytes& length : lengths) {
+        Bytes b = {9, 0};
+        b.insert(b.end(), length.begin(), length.end());
+        b.insert(b.end(), s.begin() + 3, s.end());
+        EXPECT_FALSE(clip.Read(b.data(), b.size()));
+    }
+    // The two-byte marker is no length, although the block holds as many bytes after it.
+    Bytes wide = {9, 0, 0xFF, 0xFE, 0xFF};
+    wide.insert(wide.end(), 0xFFFE, 'a');
+    wide.insert(wide.end(), 6, 0);
     EXPECT_FALSE(clip.Read(wide.data(), wide.size()));
     EXPECT_FALSE(clip.Read(nullptr, 0));
 }

@@ -81,13 +81,24 @@ TEST(ClipboardBlocks, CountsAndLengthsBeyondTheBlockBuyNoMemory) {
         Append16(b, 0xFFFE);
         liars.push_back(b);
     }
-    {
-        Bytes b;  // a mapping whose first text claims 4 GB
+    for (uint32_t claim : {0xFFFDu, 0xFFFFFFF0u}) {
+        Bytes b;  // a mapping whose first text claims 64 KB in the 16-bit form, or 4 GB
         Append16(b, DOC_TYPE_TP_MAPPING);
         b.push_back(0xFF);
-        Append16(b, 0xFFFF);
-        Append32(b, 0xFFFFFFF0u);
+        if (claim > 0xFFFF) {
+            Append16(b, 0xFFFF);
+            Append32(b, claim);
+        } else {
+            Append16(b, static_cast<uint16_t>(claim));
+        }
         b.insert(b.end(), 64, 'a');
+        liars.push_back(b);
+    }
+    {
+        Bytes b = AdapterFieldsThenProfiles();  // a small count in the 32-bit form, still a lie
+        Append16(b, 0xFFFF);
+        Append32(b, 8);
+        Append16(b, 0x8001);
         liars.push_back(b);
     }
     {
