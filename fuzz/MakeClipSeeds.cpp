@@ -1,6 +1,8 @@
 // netloom_clip_seeds CONFIG DIR: writes the clipboard block of every object in a
 // configuration file into DIR, one file each, as seeds for fuzz_clipobject. The checked-in
-// seeds under fuzz/corpus/clipobject were made from examples/ka-210x.cfg with it.
+// seeds under fuzz/corpus/clipobject were made from examples/ka-210x.cfg with it, except
+// adapter-1-long-forms.bin: adapter-1.bin with every count, text length and class index in its
+// longest form and 16 bytes after the object, as another program's block may come.
 
 #include <fstream>
 #include <iostream>
