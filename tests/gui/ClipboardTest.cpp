@@ -5,8 +5,8 @@
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -246,12 +246,11 @@ TEST_F(ClipboardTest, PastingALargeBlockCostsInProportionToIt) {
     Select({});
     Trigger(ID_EDIT_PASTE);
     const QStringList outline = Outline(true);
-    EXPECT_EQ(outline.mid(outline.indexOf(QRegularExpression("^1 1 Physical ATM Adapter 2$"))),
-              (QStringList{"1 1 Physical ATM Adapter 2", "2 2 Traffic Profiles",
-                           "2 4 Virtual Adapters",
-                           "3 5 Virtual Adapter 4 - ClassicalIp (As Token-Ring NIC)",
-                           "4 6 Permanent Virtual Connections",
-                           "4 8 Traffic Profile Mappings"}));
+    EXPECT_EQ(
+        outline.mid(outline.indexOf(QRegularExpression("^1 1 Physical ATM Adapter 2$"))),
+        (QStringList{"1 1 Physical ATM Adapter 2", "2 2 Traffic Profiles", "2 4 Virtual Adapters",
+                     "3 5 Virtual Adapter 4 - ClassicalIp (As Token-Ring NIC)",
+                     "4 6 Permanent Virtual Connections", "4 8 Traffic Profile Mappings"}));
     EXPECT_EQ(CurrentLabel(), "Physical ATM Adapter 2");
 }
 

@@ -27,23 +27,26 @@ class X11ClipboardTest : public NetloomTest {
         if (QStandardPaths::findExecutable("xclip").isEmpty())
             GTEST_SKIP() << "xclip is not installed";
     }
-    // Runs xclip to its end while this process goes on answering clipboard requests.
-    static QByteArray Xclip(const QStringList& arguments) {
-        QProcess xclip;
-        xclip.start("xclip", arguments);
+    // Runs a program to its end while this process goes on answering the window system (the
+    // clipboard, drags); what it printed.
+    static QByteArray Run(const QString& program, const QStringList& arguments,
+                          int timeoutMs = 30000) {
+        QProcess process;
+        process.start(program, arguments);
         QElapsedTimer timer;
         timer.start();
-        while (xclip.state() != QProcess::NotRunning && timer.elapsed() < 10000) {
+        while (process.state() != QProcess::NotRunning && timer.elapsed() < timeoutMs) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
-            xclip.waitForFinished(10);
+            process.waitForFinished(10);
         }
-        EXPECT_EQ(xclip.exitStatus(), QProcess::NormalExit);
-        return xclip.readAllStandardOutput();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << program.toStdString();
+        return process.readAllStandardOutput();
     }
+    static QByteArray Xclip(const QStringList& arguments) { return Run("xclip", arguments); }
     static bool WaitFor(const std::function<bool()>& condition) {
         QElapsedTimer timer;
         timer.start();
-        while (!condition() && timer.elapsed() < 10000)
+        while (!condition() && timer.elapsed() < 20000)
             QApplication::processEvents(QEventLoop::AllEvents, 20);
         return condition();
     }
@@ -119,14 +122,7 @@ class X11DragTest : public X11ClipboardTest {
         if (control)
             script << "keyup"
                    << "ctrl";
-        QProcess xdotool;
-        xdotool.start("xdotool", script);
-        QElapsedTimer timer;
-        timer.start();
-        while (xdotool.state() != QProcess::NotRunning && timer.elapsed() < 15000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            xdotool.waitForFinished(10);
-        }
+        Run("xdotool", script);
         // Let the drop arrive.
         for (int i = 0; i < 20; ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -156,6 +152,111 @@ TEST_F(X11DragTest, DraggingAProfileOntoAnotherAdapterCopiesIt) {
                   false);
     EXPECT_EQ(Doc().Cfgfile().Adapters.at(0)->TrafficProfiles.size(), 4u);
     EXPECT_EQ(Doc().Cfgfile().Adapters.at(0)->VirtualAdapters.size(), 2u);
+}
+
+}  // namespace
+}  // namespace netloom::test
+
+namespace netloom::test {
+namespace {
+
+// A second Netloom, a program of its own on the same display, beside this one. It shows the
+// same configuration in a window of the same size, so a node lies at the same place in both.
+class X11TwoProgramsTest : public X11DragTest {
+  protected:
+    void SetUp() override {
+        X11DragTest::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_TRUE(Start({CopyExample()}));
+        App().MainFrame()->move(0, 0);
+        App().MainFrame()->resize(500, 600);
+        App().MainFrame()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
+        CNetloomApp::Settings()->sync();  // the other program starts with the same options
+
+        m_otherFile = CopyExample("ka-210y.cfg");  // a name of the same length: the same layout
+        m_other.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_other.start(NETLOOM_PROGRAM, {m_otherFile});
+        ASSERT_TRUE(m_other.waitForStarted());
+        m_otherWindow = QString::fromLatin1(
+            Run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "ka-210y.cfg"})
+                .split('\n')
+                .value(0));
+        ASSERT_FALSE(m_otherWindow.isEmpty());
+        Run("xdotool", {"windowsize", "--sync", m_otherWindow, "500", "600"});
+        Run("xdotool", {"windowmove", "--sync", m_otherWindow, "520", "0"});
+        QTest::qWait(500);  // let the other program lay out its tree at the new size
+        const QByteArray geometry = Run("xdotool", {"getwindowgeometry", "--shell", m_otherWindow});
+        for (const QByteArray& line : geometry.split('\n')) {
+            if (line.startsWith("X=")) m_otherOrigin.setX(line.mid(2).toInt());
+            if (line.startsWith("Y=")) m_otherOrigin.setY(line.mid(2).toInt());
+        }
+        ASSERT_EQ(m_otherOrigin.x(), 520) << geometry.toStdString();
+    }
+    void TearDown() override {
+        if (m_other.state() != QProcess::NotRunning) {
+            m_other.kill();
+            m_other.waitForFinished();
+        }
+        X11DragTest::TearDown();
+    }
+    // The place in the other program's window of a point of the screen over this one's.
+    QPoint InOther(QPoint onThis) {
+        return onThis - App().MainFrame()->mapToGlobal(QPoint(0, 0)) + m_otherOrigin;
+    }
+    // A click that selects, and a pause, so that the press that follows is no double click.
+    void Click(QPoint at) {
+        Run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1",
+                        "sleep", "1"});
+    }
+    void SaveWithKeys(const QString& window) {
+        Run("xdotool", {"windowfocus", "--sync", window, "sleep", "0.3", "key", "ctrl+s"});
+    }
+    static int Count(const QString& path, const QByteArray& word) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count(word) : -1;
+    }
+    QPoint EmptySpace() {
+        return View().viewport()->mapToGlobal(QPoint(8, View().viewport()->height() - 8));
+    }
+    QString ThisWindow() { return QString::number(App().MainFrame()->winId()); }
+
+    QProcess m_other;
+    QString m_otherFile;
+    QString m_otherWindow;
+    QPoint m_otherOrigin;
+};
+
+TEST_F(X11TwoProgramsTest, AVirtualAdapterDraggedFromAnotherNetloomIsInsertedAndSaved) {
+    const QString file = TempPath("ka-210x.cfg");
+    const int before = Count(file, "DefineVirtualAdapter");
+    const QPoint lane0 = InOther(Screen(Node({kAdapter0, kVirtualAdapters, kLane0})));
+    Click(lane0);
+    DragWithMouse(lane0, Screen(Node({kAdapter1, kVirtualAdapters})), false);
+    ASSERT_TRUE(WaitFor([this] {
+        return Doc().Cfgfile().Adapters.at(1)->VirtualAdapters.size() == 3;
+    })) << Messages().join('|').toStdString();
+    EXPECT_EQ(View().CurrentNode()->text(0), "Virtual Adapter 4 - Ethernet LanEmulation");
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('|').toStdString();
+
+    SaveWithKeys(ThisWindow());
+    ASSERT_TRUE(WaitFor([&] { return Count(file, "DefineVirtualAdapter") == before + 1; }));
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Count(m_otherFile, "DefineVirtualAdapter"), before) << "the source keeps its own";
+}
+
+TEST_F(X11TwoProgramsTest, AnAdapterDroppedOnEmptySpaceOfAnotherNetloomIsAppendedThere) {
+    const int before = Count(m_otherFile, "DefineAdapter");
+    const QPoint adapter0 = Screen(Node({kAdapter0}));
+    Click(adapter0);
+    ASSERT_EQ(View().CurrentNode(), Node({kAdapter0}));
+    DragWithMouse(adapter0, InOther(EmptySpace()), false);
+    EXPECT_EQ(Doc().Cfgfile().Adapters.size(), 2u) << "the dragged adapter stays";
+
+    SaveWithKeys(m_otherWindow);
+    EXPECT_TRUE(WaitFor([&] { return Count(m_otherFile, "DefineAdapter") == before + 1; }))
+        << Count(m_otherFile, "DefineAdapter") << " adapters in the other program's file";
+    EXPECT_TRUE(m_other.state() == QProcess::Running);
 }
 
 }  // namespace
