@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "pages/DataExchange.h"
 #include "pages/PropertyPage.h"
@@ -24,10 +25,24 @@ CPropertySheet::CPropertySheet(const QString& title, QWidget* parent) : QDialog(
     m_ok->setDefault(true);
     m_ok->installEventFilter(this);
     m_tabs->tabBar()->installEventFilter(this);
-    m_tabs->installEventFilter(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);
+    // The sheet turns its pages by keyboard itself, wherever the focus is: a drop-down list
+    // would take Ctrl+PageDown for its own entries, and the tab widget's own Ctrl+Tab hands
+    // the keyboard to the tab row whenever no widget has it, which is the case just after the
+    // warning of a refused change has closed and before the sheet is active again, so the
+    // focus the warning gave back to the failing field would be lost.
+    const std::pair<QKeySequence, int> turns[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [keys, step] : turns) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { TurnPage(step); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -116,19 +131,17 @@ bool CPropertySheet::LeaveFieldFirst() {
     return !page->TakeClickVeto();
 }
 
+void CPropertySheet::TurnPage(int step) {
+    if (m_current < 0 || PageCount() < 2 || !LeaveFieldFirst()) return;
+    m_tabs->setCurrentIndex((m_current + step + PageCount()) % PageCount());
+}
+
 bool CPropertySheet::eventFilter(QObject* watched, QEvent* event) {
     // Pressing OK moves the focus first; when that makes a field's own check fail, the click
-    // must not go on to close the sheet. Turning the page by mouse or keyboard likewise.
+    // must not go on to close the sheet. Turning the page by mouse likewise.
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == m_ok) return ActivePage() != nullptr && ActivePage()->TakeClickVeto();
         if (watched == m_tabs->tabBar()) return !LeaveFieldFirst();
-    }
-    if (event->type() == QEvent::KeyPress && watched == m_tabs) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool turn = (key->modifiers() & Qt::ControlModifier) &&
-                          (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
-        if (turn && !LeaveFieldFirst()) return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -49,6 +49,8 @@ class CPropertySheet : public QDialog {
     // Takes the keyboard from the page's field before the page turns; false when the field's
     // own check refused to let it go.
     bool LeaveFieldFirst();
+    // Ctrl+Tab and its kin: the page step pages further on, round the end.
+    void TurnPage(int step);
 
     QTabWidget* m_tabs;
     QPushButton* m_ok;

@@ -1,5 +1,6 @@
 // What every sheet shares: the address field's typing limit and Insert key, keyboard use of
-// the sheet, check boxes and radio groups fed with values outside their states.
+// the sheet, the way back to a failing field from every kind of tab change, check boxes and
+// radio groups fed with values outside their states.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,6 +8,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <utility>
+#include <vector>
 
 #include "PageTestSupport.h"
 #include "doc/Adapter.h"
@@ -118,6 +121,72 @@ TEST_F(Exchange, TheFirstControlHasTheFocusAndTheKeyboardWorksTheSheet) {
     EXPECT_EQ(elan.MaxDataFrameSize, 9234);
     EXPECT_FALSE(Run([&] { return elan.EditProperties(); },
                      [&](QDialog&) { PressKey(Focus(), Qt::Key_Escape); }));
+}
+
+// However the user asks for another tab, a page that fails its check keeps the front and hands
+// the keyboard back to the failing field with its text selected: the next key typed replaces
+// it, and nothing asks for another tab change behind the user's back.
+TEST_F(Exchange, EveryWayOfTurningThePageEndsInTheFailingField) {
+    CScopedOptions options(true, true);
+    C_Doc_Elan elan(ELAN_LANE);
+    elan.Adapter = &m_adapter;
+    struct Failure {
+        std::function<bool()> open;
+        QString tab;
+        std::function<QWidget*(CPropertySheet&)> field;
+        QString text;
+        QString message;
+    };
+    const std::vector<Failure> failures = {
+        {[&] { return m_adapter.EditProperties(); }, "Traffic Control",
+         [](CPropertySheet& sheet) { return static_cast<CDlgAdpTraffic*>(sheet.Page(2))->m_pRate; },
+         "0", "Please enter an integer between 1 and 353208."},
+        {[&] { return elan.EditProperties(); }, "General",
+         [](CPropertySheet& sheet) { return static_cast<CDlgElan*>(sheet.Page(0))->m_pFrameSize; },
+         "20", "Please enter an integer between 1516 and 9234."},
+    };
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        return [=](CPropertySheet&) { PressKey(Focus(), key, modifiers); };
+    };
+    const std::vector<std::pair<const char*, std::function<void(CPropertySheet&)>>> turns = {
+        {"click on a tab",
+         [](CPropertySheet& sheet) {
+             ClickTab(sheet, sheet.Tabs()->tabText((sheet.ActiveIndex() + 1) % sheet.PageCount()));
+         }},
+        {"Ctrl+Tab", press(Qt::Key_Tab, Qt::ControlModifier)},
+        {"Ctrl+Shift+Tab", press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)},
+        {"Ctrl+PageDown", press(Qt::Key_PageDown, Qt::ControlModifier)},
+        {"Ctrl+PageUp", press(Qt::Key_PageUp, Qt::ControlModifier)},
+        {"arrow on the tab row",
+         [](CPropertySheet& sheet) {
+             for (int i = 0; i < 10 && Focus() != sheet.Tabs()->tabBar(); ++i)
+                 PressTab();
+             const bool last = sheet.ActiveIndex() + 1 == sheet.PageCount();
+             PressKey(Focus(), last ? Qt::Key_Left : Qt::Key_Right);
+         }},
+    };
+    for (const Failure& failure : failures) {
+        for (const auto& [how, turn] : turns) {
+            SCOPED_TRACE(failure.tab.toStdString() + ", " + how);
+            m_messages->Clear();
+            Run(failure.open, [&](QDialog& dialog) {
+                CPropertySheet& sheet = Sheet(dialog);
+                ClickTab(sheet, failure.tab);
+                const int index = sheet.ActiveIndex();
+                QWidget* field = failure.field(sheet);
+                TypeInto(field, failure.text);
+                turn(sheet);
+                EXPECT_EQ(sheet.ActiveIndex(), index);
+                EXPECT_EQ(Messages(), QStringList{failure.message});
+                EXPECT_TRUE(HasFocus(field))
+                    << (Focus() ? Focus()->metaObject()->className() : "no focus");
+                EXPECT_EQ(SelectedText(field), failure.text);
+                QTest::keyClick(Focus(), Qt::Key_7);
+                EXPECT_EQ(TextOf(field), "7");
+                ClickCancel(dialog);
+            });
+        }
+    }
 }
 
 TEST_F(Exchange, CheckBoxesAndRadioGroupsFedWithOddValues) {

@@ -32,6 +32,18 @@ CScopedOptions::~CScopedOptions() {
     UserOptions() = m_saved;
 }
 
+MsgAnswer CBoxLikeMessages::Show(QWidget* parent, const QString& text, MsgIcon icon,
+                                 MsgButtons buttons, const QString& title) {
+    if (QWidget* window = QApplication::activeWindow()) {
+        QApplication::setActiveWindow(nullptr);
+        QTimer::singleShot(0, window, [window] {
+            if (window->isVisible() && QApplication::activeWindow() == nullptr)
+                QApplication::setActiveWindow(window);
+        });
+    }
+    return CRecordingMessageService::Show(parent, text, icon, buttons, title);
+}
+
 void PagesTest::SetUp() {
     m_pPrevious = SetObjectEditor(&m_editor);
 }
@@ -85,7 +97,15 @@ QStringList TabTitles(CPropertySheet& sheet) {
     return titles;
 }
 
+void Settle() {
+    // Handling an event may post the next (a layout asks its parent's for a new size), so a
+    // few rounds are run, as many as the deepest nesting of layouts needs.
+    for (int round = 0; round < 8; ++round)
+        QCoreApplication::processEvents();
+}
+
 void ClickTab(CPropertySheet& sheet, const QString& title) {
+    Settle();
     QTabBar* bar = sheet.Tabs()->tabBar();
     for (int i = 0; i < bar->count(); ++i) {
         if (bar->tabText(i) == title) {
@@ -101,6 +121,7 @@ void Click(QWidget* button) {
         ADD_FAILURE() << "no such button";
         return;
     }
+    Settle();
     // Check boxes and radio buttons react to their indicator and text, not to their full
     // width; buttons to their middle.
     const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
@@ -122,6 +143,7 @@ void ClickCancel(QDialog& dialog) {
 
 void TypeInto(QWidget* control, const QString& text) {
     ASSERT_NE(control, nullptr);
+    Settle();
     QWidget* target = control;
     if (auto* combo = qobject_cast<QComboBox*>(control)) target = combo->lineEdit();
     if (auto* upDown = qobject_cast<CUpDownEdit*>(control)) target = upDown;
@@ -143,21 +165,23 @@ void TypeInto(QWidget* control, const QString& text) {
 }
 
 void PressKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    Settle();
     QTest::keyClick(control, key, modifiers);
 }
 
 void PressTab() {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = Focus();
     ASSERT_NE(focus, nullptr);
     QTest::keyClick(focus, Qt::Key_Tab);
 }
 
 QWidget* Focus() {
+    Settle();
     return QApplication::focusWidget();
 }
 
 bool HasFocus(QWidget* control) {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = Focus();
     return focus != nullptr && (focus == control || control->isAncestorOf(focus));
 }
 

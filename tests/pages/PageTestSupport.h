@@ -42,6 +42,27 @@ class CScopedOptions {
     CUserOptions m_saved;
 };
 
+// Records every message and, while the "box" is up, takes the keyboard from the window that
+// asked for it, as a real message box does. That window becomes active again only once the
+// event loop has run (see Settle), as the window system hands it back some time after the box
+// has closed: whatever gives the focus away in that gap shows up in the tests.
+class CBoxLikeMessages : public CRecordingMessageService {
+  public:
+    MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& title) override;
+};
+
+class CScopedBoxLikeMessages {
+  public:
+    CScopedBoxLikeMessages() : m_previous(SetMessageService(&m_service)) {}
+    ~CScopedBoxLikeMessages() { SetMessageService(m_previous); }
+    CRecordingMessageService* operator->() { return &m_service; }
+
+  private:
+    CBoxLikeMessages m_service;
+    CMessageService* m_previous;
+};
+
 // Installs the GUI's object editor and a recording message service.
 class PagesTest : public ::testing::Test {
   protected:
@@ -56,7 +77,7 @@ class PagesTest : public ::testing::Test {
     // fails the test. Returns what open returned.
     bool Run(const std::function<bool()>& open, const std::function<void(QDialog&)>& drive);
 
-    CScopedRecordingMessages m_messages;
+    CScopedBoxLikeMessages m_messages;
     CPropertyEditor m_editor;
 
   private:
@@ -82,6 +103,11 @@ CPropertySheet& Sheet(QDialog& dialog);
 QStringList TabTitles(CPropertySheet& sheet);
 // Clicks the sheet's tab titled title.
 void ClickTab(CPropertySheet& sheet, const QString& title);
+
+// Lets the pending events run, as they do before a user can act again: a window that lost the
+// keyboard to a message box gets it back, layouts take their new sizes. Every user action and
+// every look at the focus below starts with it.
+void Settle();
 
 // User actions.
 void Click(QWidget* button);  // check boxes and radio buttons at their indicator
