@@ -115,8 +115,7 @@ CDlgElanTp::CDlgElanTp(QWidget* parent)
     m_pTransmit = MakeNumberEdit(this);
     m_pTransmit->setAccessibleName(QStringLiteral("Transmit"));
     m_pTransmitUnit = MakeUnitList(this);
-    m_pProfile = new QComboBox(this);
-    m_pProfile->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_pProfile = MakeList(this);
 
     auto* receive = new QHBoxLayout;
     receive->addWidget(m_pReceive);
@@ -143,6 +142,10 @@ void CDlgElanTp::DoDataExchange(CDataExchange& dx) {
     dx.ListIndex(m_pProfile, DefaultTrafficProfile, kAnyProfileNumber);
     dx.ListIndex(m_pTransmitUnit, MaxTransmitRateDifference.Unit, kRateUnitWords.count);
     dx.ListIndex(m_pReceiveUnit, MaxReceiveRateDifference.Unit, kRateUnitWords.count);
+}
+
+void CDlgElanTp::ReserveRoom() {
+    ReserveListWidth(m_pProfile, TrafficProfileNames(m_pAdapter));
 }
 
 void CDlgElanTp::OnInitPage() {

@@ -69,6 +69,7 @@ class CDlgElanTp : public CPropertyPage {
   public:
     explicit CDlgElanTp(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
+    void ReserveRoom() override;
 
     // Supplies the traffic profile names; may be null (then no profile is offered).
     C_Doc_Adapter* m_pAdapter = nullptr;

@@ -25,7 +25,7 @@ CDlgElan::CDlgElan(QWidget* parent) : CPropertyPage(QStringLiteral("General"), p
     m_pAtmAddress->setAccessibleName(QStringLiteral("ATM Address"));
     m_pEthernet = new QRadioButton(QStringLiteral("&Ethernet"), this);
     m_pTokenRing = new QRadioButton(QStringLiteral("&Token-Ring"), this);
-    m_pFrameSize = new QComboBox(this);
+    m_pFrameSize = MakeList(this);
     m_pFrameSize->setEditable(true);
     m_pFrameSize->setInsertPolicy(QComboBox::NoInsert);
     // The entries are suggestions only: completing "32" to "32768" would store a size the

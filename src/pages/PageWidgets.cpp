@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "doc/Adapter.h"
 #include "ui/Latin1.h"
@@ -44,8 +45,21 @@ QLineEdit* MakeTextEdit(QWidget* parent, int maxChars) {
 
 QComboBox* MakeList(QWidget* parent, const QStringList& entries) {
     auto* list = new QComboBox(parent);
+    // Lists filled only when their page is loaded would otherwise keep the width they had
+    // when empty and cut their entries short.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->addItems(entries);
     return list;
+}
+
+void ReserveListWidth(QComboBox* list, const QStringList& entries) {
+    // Measured by a list like it, the way the list measures itself once it holds them.
+    QComboBox probe;
+    probe.setFont(list->font());
+    probe.setEditable(list->isEditable());
+    probe.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    probe.addItems(entries);
+    list->setMinimumWidth(std::max(list->minimumWidth(), probe.sizeHint().width()));
 }
 
 QComboBox* MakeUnitList(QWidget* parent) {
@@ -53,11 +67,19 @@ QComboBox* MakeUnitList(QWidget* parent) {
         parent, {QStringLiteral("Cells/s"), QStringLiteral("Kbit/s"), QStringLiteral("Mbit/s")});
 }
 
-void FillTrafficProfileList(QComboBox* list, C_Doc_Adapter* adapter, int32_t selected) {
-    list->clear();
+QStringList TrafficProfileNames(C_Doc_Adapter* adapter) {
+    QStringList names;
     std::string name;
     for (int i = 0; adapter != nullptr && adapter->GetTrafficProfileName(i, name); ++i)
-        list->addItem(FromBytes(name), i);
+        names << FromBytes(name);
+    return names;
+}
+
+void FillTrafficProfileList(QComboBox* list, C_Doc_Adapter* adapter, int32_t selected) {
+    list->clear();
+    const QStringList names = TrafficProfileNames(adapter);
+    for (int i = 0; i < names.size(); ++i)
+        list->addItem(names[i], i);
     list->setCurrentIndex(selected >= 0 && selected < list->count() ? selected : -1);
 }
 

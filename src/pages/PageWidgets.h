@@ -27,11 +27,17 @@ QLineEdit* MakeNumberEdit(QWidget* parent, bool digitsOnly = false);
 void SizeNumberEdit(QLineEdit* edit);
 // An edit field for plain text; maxChars < 0: no typing limit.
 QLineEdit* MakeTextEdit(QWidget* parent, int maxChars = -1);
-// A drop-down list with entries.
-QComboBox* MakeList(QWidget* parent, const QStringList& entries);
+// A drop-down list with entries; it stays as wide as its longest entry whatever it is given
+// later.
+QComboBox* MakeList(QWidget* parent, const QStringList& entries = {});
+// Makes list as wide now as it will need to be once it holds entries.
+void ReserveListWidth(QComboBox* list, const QStringList& entries);
 // The rate unit list: "Cells/s", "Kbit/s", "Mbit/s" (the index is the unit index).
 QComboBox* MakeUnitList(QWidget* parent);
 
+// The names of the adapter's traffic profiles 0, 1, 2, ... for as long as it supplies one (an
+// adapter without profiles supplies the ten hardware defaults, no adapter none).
+QStringList TrafficProfileNames(C_Doc_Adapter* adapter);
 // Fills list with the names of the adapter's traffic profiles 0, 1, 2, ... for as long as it
 // supplies one, each carrying its number (an adapter without profiles supplies the ten
 // hardware defaults, no adapter none), then selects entry selected (none when it has none).

@@ -112,7 +112,7 @@ void CDlgTp::EnableByType() {
 // "General" of a mapping
 
 CDlgTpMap::CDlgTpMap(QWidget* parent) : CPropertyPage(QStringLiteral("General"), parent) {
-    m_pVcType = new QComboBox(this);
+    m_pVcType = MakeList(this);
     m_pAddress = new CAtmAddressEdit(this);
     m_pMask = new CAtmAddressEdit(this);
 

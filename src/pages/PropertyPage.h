@@ -29,6 +29,10 @@ class CPropertyPage : public QWidget {
     // True once the page has been shown; a page never shown keeps the values it was given.
     bool IsInitialized() const { return m_bInitialized; }
 
+    // The sheet is about to open and takes the size of its largest page: a page that fills a
+    // control only when it is first shown makes room for what the control will hold then.
+    virtual void ReserveRoom() {}
+
     // Whether a click on OK must be dropped because a field handler has just refused the
     // focus change that the click caused. Asking clears it.
     virtual bool TakeClickVeto() { return false; }

@@ -79,10 +79,23 @@ void CPropertySheet::ActivateFirstPage() {
     ActivePage()->OnSetActive();
 }
 
+void CPropertySheet::setVisible(bool visible) {
+    // Only before the sheet has measured itself: a control growing later on a page that is
+    // not in front does not pass that on, until the page comes to the front and the sheet
+    // grows under the pointer.
+    if (visible && !m_bPrepared) {
+        m_bPrepared = true;
+        ActivateFirstPage();
+        for (CPropertyPage* page : m_pages)
+            page->ReserveRoom();
+    }
+    QDialog::setVisible(visible);
+}
+
 void CPropertySheet::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (m_current >= 0) return;
-    ActivateFirstPage();
+    if (m_bShown) return;
+    m_bShown = true;
     // The first control of the page takes the keyboard, not the tab row.
     if (CPropertyPage* page = ActivePage()) {
         QWidget* first = page->nextInFocusChain();

@@ -37,6 +37,10 @@ class CPropertySheet : public QDialog {
     // Closing with Accepted (OK, Enter, accept()) first saves and checks the page in front;
     // a failure keeps the sheet open.
     void done(int result) override;
+    // Before the sheet first shows, the first page is filled and the others make room for
+    // what they fill in later, so that the sheet opens with the size of its largest page and
+    // keeps it on every tab.
+    void setVisible(bool visible) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +62,8 @@ class CPropertySheet : public QDialog {
     std::vector<CPropertyPage*> m_pages;
     int m_current = -1;
     bool m_bReverting = false;
+    bool m_bPrepared = false;
+    bool m_bShown = false;
 };
 
 }  // namespace netloom

@@ -119,8 +119,7 @@ void CDlgPvcRfc::OnInitPage() {
 // "Traffic Profile"
 
 CDlgPvcTp::CDlgPvcTp(QWidget* parent) : CPropertyPage(QStringLiteral("Traffic Profile"), parent) {
-    m_pProfile = new QComboBox(this);
-    m_pProfile->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_pProfile = MakeList(this);
     auto* profile = new QVBoxLayout;
     profile->addWidget(m_pProfile);
     auto* layout = new QVBoxLayout(this);
@@ -130,6 +129,10 @@ CDlgPvcTp::CDlgPvcTp(QWidget* parent) : CPropertyPage(QStringLiteral("Traffic Pr
 
 void CDlgPvcTp::DoDataExchange(CDataExchange& dx) {
     dx.ListIndex(m_pProfile, TrafficProfileSelector, kAnyProfileNumber);
+}
+
+void CDlgPvcTp::ReserveRoom() {
+    ReserveListWidth(m_pProfile, TrafficProfileNames(m_pAdapter));
 }
 
 void CDlgPvcTp::OnInitPage() {

@@ -73,6 +73,7 @@ class CDlgPvcTp : public CPropertyPage {
   public:
     explicit CDlgPvcTp(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
+    void ReserveRoom() override;
 
     C_Doc_Adapter* m_pAdapter = nullptr;
     int32_t TrafficProfileSelector = 0;

@@ -1,21 +1,31 @@
 // What every sheet shares: the address field's typing limit and Insert key, keyboard use of
 // the sheet, the way back to a failing field from every kind of tab change, check boxes and
-// radio groups fed with values outside their states.
+// radio groups fed with values outside their states, one size on every tab and drop-down lists
+// that show their entries whole.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "PageTestSupport.h"
 #include "doc/Adapter.h"
+#include "doc/Cfgfile.h"
 #include "doc/Elan.h"
+#include "doc/Pvc.h"
+#include "doc/TpMapping.h"
+#include "doc/TrafficProfile.h"
 #include "pages/AdapterPages.h"
 #include "pages/AddressEdit.h"
+#include "pages/DlgOptions.h"
 #include "pages/ElanPages.h"
 #include "pages/PropertySheet.h"
 
@@ -239,6 +249,87 @@ TEST_F(Exchange, TabWalksThePageThenTheButtons) {
                                           "Enable Signalling", "Enable ILMI"}));
             ClickCancel(dialog);
         });
+}
+
+// The width the style gives a drop-down list to show its longest entry whole, with its frame and
+// arrow.
+int WidthForLongestEntry(QComboBox* list) {
+    const QFontMetrics metrics(list->font());
+    int text = 0;
+    for (int i = 0; i < list->count(); ++i)
+        text = std::max(text, metrics.boundingRect(list->itemText(i)).width());
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    return list->style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, metrics.height()), list)
+        .width();
+}
+
+// Every object's sheet with all its optional pages, and every dialog: the size it opens with
+// is the size of every tab, so that OK and Cancel stay under the pointer, and no drop-down list
+// cuts an entry short.
+TEST_F(Exchange, EverySheetKeepsOneSizeAndShowsEveryEntryWhole) {
+    CScopedOptions options(true, true);
+    for (int32_t type = 0; type < 5; ++type) {
+        m_adapter.TrafficProfiles.push_back(std::make_unique<C_Doc_TrafficProfile>());
+        m_adapter.TrafficProfiles.back()->m_nNumber = type;
+        m_adapter.TrafficProfiles.back()->DescrType = type;
+    }
+    std::vector<std::pair<QString, std::function<bool()>>> opens = {
+        {"adapter", [&] { return m_adapter.EditProperties(); }},
+        {"traffic profile", [&] { return m_adapter.TrafficProfiles[3]->EditProperties(); }},
+    };
+    for (const auto& [type, kind] :
+         {std::pair{ELAN_LANE, "LANE"}, std::pair{ELAN_CLASSICAL_IP, "Classical IP"},
+          std::pair{ELAN_RFC1483, "RFC 1483"}}) {
+        m_adapter.VirtualAdapters.push_back(std::make_unique<C_Doc_Elan>(type));
+        C_Doc_Elan* elan = m_adapter.VirtualAdapters.back().get();
+        elan->Adapter = &m_adapter;
+        elan->Mappings.push_back(std::make_unique<C_Doc_TpMapping>());
+        elan->Mappings.back()->VirtualAdapter = elan;
+        elan->Pvcs.push_back(std::make_unique<C_Doc_Pvc>());
+        elan->Pvcs.back()->VirtualAdapter = elan;
+        opens.push_back(
+            {QString("virtual adapter ") + kind, [elan] { return elan->EditProperties(); }});
+        opens.push_back(
+            {QString("mapping ") + kind, [elan] { return elan->Mappings[0]->EditProperties(); }});
+        opens.push_back(
+            {QString("PVC ") + kind, [elan] { return elan->Pvcs[0]->EditProperties(); }});
+    }
+    C_Doc_Cfgfile cfgfile;
+    int elanType = 0;
+    CUserOptions userOptions;
+    CDlgOptions optionsDialog;
+    opens.push_back({"adapter type", [&] { return cfgfile.EditProperties(); }});
+    opens.push_back(
+        {"virtual adapter type", [&] { return m_editor.ChooseVirtualAdapterType(elanType); }});
+    opens.push_back({"options", [&] { return optionsDialog.Edit(userOptions); }});
+
+    for (const auto& [name, open] : opens) {
+        Run(open, [&, name = name](QDialog& dialog) {
+            Settle();
+            const QSize opened = dialog.size();
+            auto* sheet = qobject_cast<CPropertySheet*>(&dialog);
+            for (int i = 0; i < (sheet != nullptr ? sheet->PageCount() : 1); ++i) {
+                QString where = name;
+                if (sheet != nullptr) {
+                    where += " / " + sheet->Tabs()->tabText(i);
+                    ClickTab(*sheet, sheet->Tabs()->tabText(i));
+                    Settle();
+                }
+                EXPECT_EQ(dialog.size(), opened) << where.toStdString();
+                for (QComboBox* list : dialog.findChildren<QComboBox*>()) {
+                    if (!list->isVisible()) continue;
+                    EXPECT_GE(list->width(), WidthForLongestEntry(list))
+                        << where.toStdString() << ", list of " << list->itemText(0).toStdString();
+                }
+            }
+            ClickCancel(dialog);
+        });
+    }
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 }  // namespace

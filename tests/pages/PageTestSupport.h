@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -20,9 +21,12 @@
 
 #include <ostream>
 
-// Readable QStrings in test failures.
+// Readable QStrings and sizes in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QSize& size, std::ostream* os) {
+    *os << size.width() << 'x' << size.height();
 }
 
 namespace netloom {
