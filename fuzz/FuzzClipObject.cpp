@@ -101,7 +101,7 @@ void PasteAndSave(CClipObject& clip, size_t size) {
     C_Doc_Adapter* adapter = doc.Cfgfile().Adapters.front().get();
     doc.m_pCurAdapter = adapter;
     doc.m_pCurElan = adapter->VirtualAdapters[size % adapter->VirtualAdapters.size()].get();
-    clip.PasteInto(doc);
+    clip.PasteInto(doc, "Paste");
 
     // What is saved after a paste opens silently to the same objects. Values may still be
     // normalised by that first save (an enumeration index without a word is left out, say), so

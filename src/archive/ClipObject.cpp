@@ -3,6 +3,7 @@
 #include "archive/Archive.h"
 #include "doc/Adapter.h"
 #include "doc/Cfgfile.h"
+#include "doc/EditSteps.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"
 #include "doc/Pvc.h"
@@ -67,16 +68,10 @@ bool CClipObject::Read(const uint8_t* data, size_t size, std::string* error, siz
     }
 }
 
-bool CClipObject::PasteInto(CNetloomDoc& doc) {
+bool CClipObject::PasteInto(CNetloomDoc& doc, const std::string& stepName) {
     if (!m_owned) return false;
-    std::unique_ptr<CDocObject> rejected;
-    m_bInserted = doc.AddPastedObject(std::move(m_owned), &rejected);
-    if (m_bInserted) {
-        doc.SetModifiedFlag();
-    } else {
-        m_owned = std::move(rejected);
-        m_pObject = m_owned.get();
-    }
+    // A refused object comes back to the envelope and dies with it.
+    m_bInserted = doc.Apply(MakePasteStep(std::move(m_owned), stepName, &m_owned));
     return m_bInserted;
 }
 

@@ -31,9 +31,10 @@ class CClipObject {
     bool Read(const uint8_t* data, size_t size, std::string* error = nullptr,
               size_t* consumed = nullptr);
 
-    // Hands the object to the document (AddPastedObject); on success the document owns it and
-    // is marked modified. A refused object stays with the envelope and dies with it.
-    bool PasteInto(CNetloomDoc& doc);
+    // Hands the object to the document as one step named stepName ("Paste", "Drop"), which
+    // puts it where AddPastedObject does; on success the document owns it and is marked
+    // modified. A refused object stays with the envelope and dies with it.
+    bool PasteInto(CNetloomDoc& doc, const std::string& stepName);
 
     // The kind in a block's first two bytes, without reading the rest.
     static bool PeekKind(const uint8_t* data, size_t size, uint16_t& kind);

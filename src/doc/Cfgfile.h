@@ -24,6 +24,8 @@ class C_Doc_Cfgfile : public CDocObject {
     void ReadDefinition(CConfigReader& ar) override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
+    // The adapter model its dialog chooses lives outside the fields.
+    void SerializeProperties(CArchive& ar) override { Serialize(ar); }
 
     // Deletes every adapter and all that it owns, bottom-up.
     void DeleteContents();

@@ -55,6 +55,8 @@ class CDocObject {
         TransferKeyword(index, text, toObject, CValueReport{});
     }
     virtual void SerializeFields(CArchive& ar);
+    // The values the object's property sheet or dialog can change, for Undo: its fields.
+    virtual void SerializeProperties(CArchive& ar) { SerializeFields(ar); }
     virtual void SetDefaults();
 
     // The index of keyword in this object's table (compared without regard to case), or -1.

@@ -6,7 +6,7 @@
 #include "doc/Adapter.h"
 #include "doc/CommandIds.h"
 #include "doc/CommandRules.h"
-#include "doc/DocView.h"
+#include "doc/EditSteps.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"
 #include "doc/ObjectEditor.h"
@@ -19,38 +19,30 @@ namespace netloom {
 
 namespace {
 
-// The common part once the object exists and knows its owner.
+// The common part once the object exists and knows its owner: only on OK does it go into
+// the document, as one step.
 template <class T>
-bool EditAndAppend(CNetloomDoc& doc, std::unique_ptr<T> object,
-                   std::vector<std::unique_ptr<T>>& list, CDocView* view,
-                   void (CDocView::*addNode)(T&)) {
+bool EditAndAppend(CNetloomDoc& doc, std::unique_ptr<T> object, const char* name) {
     if (!object->EditProperties()) return false;  // the new object goes with the unique_ptr
-    T& added = *object;
-    list.push_back(std::move(object));
-    if (view) (view->*addNode)(added);
-    doc.Renumber();
-    doc.SetModifiedFlag();
-    return true;
+    return doc.Apply(MakeInsertStep(std::move(object), name));
 }
 
 }  // namespace
 
-bool InsertAdapter(CNetloomDoc& doc, CDocView* view) {
+bool InsertAdapter(CNetloomDoc& doc) {
     if (!CanInsertAdapter(doc)) return false;
-    return EditAndAppend(doc, std::make_unique<C_Doc_Adapter>(), doc.Cfgfile().Adapters, view,
-                         &CDocView::AddAdapterNode);
+    return EditAndAppend(doc, std::make_unique<C_Doc_Adapter>(), "Insert Adapter");
 }
 
-bool InsertTrafficProfile(CNetloomDoc& doc, CDocView* view, const CUserOptions& options) {
+bool InsertTrafficProfile(CNetloomDoc& doc, const CUserOptions& options) {
     if (!CanInsertTrafficProfile(doc, options)) return false;
     C_Doc_Adapter* adapter = doc.m_pCurAdapter;
     auto profile = std::make_unique<C_Doc_TrafficProfile>();
     profile->Adapter = adapter;
-    return EditAndAppend(doc, std::move(profile), adapter->TrafficProfiles, view,
-                         &CDocView::AddTrafficProfileNode);
+    return EditAndAppend(doc, std::move(profile), "Insert Traffic Profile");
 }
 
-bool InsertVirtualAdapter(CNetloomDoc& doc, CDocView* view) {
+bool InsertVirtualAdapter(CNetloomDoc& doc) {
     if (!CanInsertVirtualAdapter(doc)) return false;
     CObjectEditor* editor = GetObjectEditor();
     int type = ELAN_LANE;
@@ -59,24 +51,23 @@ bool InsertVirtualAdapter(CNetloomDoc& doc, CDocView* view) {
     C_Doc_Adapter* adapter = doc.m_pCurAdapter;
     auto elan = std::make_unique<C_Doc_Elan>(type);
     elan->Adapter = adapter;
-    return EditAndAppend(doc, std::move(elan), adapter->VirtualAdapters, view,
-                         &CDocView::AddVirtualAdapterNode);
+    return EditAndAppend(doc, std::move(elan), "Insert Virtual Adapter");
 }
 
-bool InsertPvc(CNetloomDoc& doc, CDocView* view) {
+bool InsertPvc(CNetloomDoc& doc) {
     if (!CanInsertPvc(doc)) return false;
     C_Doc_Elan* elan = doc.m_pCurElan;
     auto pvc = std::make_unique<C_Doc_Pvc>();
     pvc->VirtualAdapter = elan;
-    return EditAndAppend(doc, std::move(pvc), elan->Pvcs, view, &CDocView::AddPvcNode);
+    return EditAndAppend(doc, std::move(pvc), "Insert PVC");
 }
 
-bool InsertMapping(CNetloomDoc& doc, CDocView* view, const CUserOptions& options) {
+bool InsertMapping(CNetloomDoc& doc, const CUserOptions& options) {
     if (!CanInsertMapping(doc, options)) return false;
     C_Doc_Elan* elan = doc.m_pCurElan;
     auto mapping = std::make_unique<C_Doc_TpMapping>();
     mapping->VirtualAdapter = elan;
-    return EditAndAppend(doc, std::move(mapping), elan->Mappings, view, &CDocView::AddMappingNode);
+    return EditAndAppend(doc, std::move(mapping), "Insert Traffic Profile Mapping");
 }
 
 bool IsInsertCommandEnabled(int id, const CNetloomDoc& doc, const CUserOptions& options) {
@@ -96,18 +87,18 @@ bool IsInsertCommandEnabled(int id, const CNetloomDoc& doc, const CUserOptions& 
     }
 }
 
-bool RunInsertCommand(int id, CNetloomDoc& doc, CDocView* view, const CUserOptions& options) {
+bool RunInsertCommand(int id, CNetloomDoc& doc, const CUserOptions& options) {
     switch (id) {
         case ID_INSERT_ADAPTER:
-            return InsertAdapter(doc, view);
+            return InsertAdapter(doc);
         case ID_INSERT_TRAFFIC_PROFILE:
-            return InsertTrafficProfile(doc, view, options);
+            return InsertTrafficProfile(doc, options);
         case ID_INSERT_VIRTUAL_ADAPTER:
-            return InsertVirtualAdapter(doc, view);
+            return InsertVirtualAdapter(doc);
         case ID_INSERT_PVC:
-            return InsertPvc(doc, view);
+            return InsertPvc(doc);
         case ID_INSERT_MAPPING:
-            return InsertMapping(doc, view, options);
+            return InsertMapping(doc, options);
         default:
             return false;
     }

@@ -47,7 +47,46 @@ void CNetloomDoc::ClearSelectionContext() {
 
 void CNetloomDoc::DeleteContents() {
     ClearSelectionContext();
+    m_history.Clear();
     m_cfgfile.DeleteContents();
+}
+
+template <class Change>
+void CNetloomDoc::Tracked(Change change) {
+    const bool before = IsModified();
+    change();
+    if (IsModified() != before && m_modifiedObserver) m_modifiedObserver(IsModified());
+}
+
+void CNetloomDoc::SetModifiedFlag(bool modified) {
+    Tracked([&] {
+        if (modified)
+            m_history.LoseSavePoint();
+        else
+            m_history.MarkSavePoint();
+    });
+}
+
+bool CNetloomDoc::Apply(std::unique_ptr<CEditStep> step) {
+    if (!step || !step->Do(*this)) return false;
+    Tracked([&] { m_history.Push(std::move(step)); });
+    return true;
+}
+
+bool CNetloomDoc::Undo() {
+    CEditStep* step = m_history.NextUndo();
+    if (step == nullptr) return false;
+    step->Undo(*this);
+    Tracked([&] { m_history.StepBack(); });
+    return true;
+}
+
+bool CNetloomDoc::Redo() {
+    CEditStep* step = m_history.NextRedo();
+    if (step == nullptr) return false;
+    step->Do(*this);
+    Tracked([&] { m_history.StepForward(); });
+    return true;
 }
 
 void CNetloomDoc::ReadText(std::string_view text, CMessageSink* sink) {

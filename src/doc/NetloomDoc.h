@@ -2,10 +2,12 @@
 // CNetloomDoc: the open configuration, its selection context, numbering and the operations
 // that add and remove objects by kind. Free of any toolkit; the GUI drives it.
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "doc/Cfgfile.h"
+#include "doc/EditHistory.h"
 
 namespace netloom {
 
@@ -15,6 +17,7 @@ class C_Doc_Elan;
 class C_Doc_Pvc;
 class C_Doc_TpMapping;
 class CMessageSink;
+class CDocView;
 
 class CNetloomDoc {
   public:
@@ -23,7 +26,8 @@ class CNetloomDoc {
     CNetloomDoc(const CNetloomDoc&) = delete;
     CNetloomDoc& operator=(const CNetloomDoc&) = delete;
 
-    // Deletes every configuration object and clears the selection context.
+    // Deletes every configuration object, clears the selection context and forgets the edit
+    // history.
     void DeleteContents();
 
     // Reads configuration text into the (emptied) document; problems go to sink.
@@ -48,8 +52,29 @@ class CNetloomDoc {
 
     C_Doc_Cfgfile& Cfgfile() { return m_cfgfile; }
 
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Every change of the contents is a step done here: the step reports to the view, the
+    // history records it and the document counts as modified. False when the step could not
+    // be done; then nothing changed and nothing is recorded.
+    bool Apply(std::unique_ptr<CEditStep> step);
+    // Undo and Redo of the newest step done or undone; false when there is none.
+    bool Undo();
+    bool Redo();
+    const CEditHistory& History() const { return m_history; }
+
+    // The view the steps report to; null for none.
+    void SetView(CDocView* view) { m_pView = view; }
+    CDocView* View() const { return m_pView; }
+
+    // Modified exactly while the history is away from where the file was last read or saved,
+    // or the contents were changed outside it.
+    bool IsModified() const { return !m_history.IsAtSavePoint(); }
+    // false: the document now matches its file (read or saved); true: it differs, whatever is
+    // undone or redone.
+    void SetModifiedFlag(bool modified = true);
+    // Called with the new state each time IsModified() changes.
+    void SetModifiedObserver(std::function<void(bool)> observer) {
+        m_modifiedObserver = std::move(observer);
+    }
 
     C_Doc_Adapter* m_pCurAdapter = nullptr;
     C_Doc_TrafficProfile* m_pCurTrafficProfile = nullptr;
@@ -58,8 +83,15 @@ class CNetloomDoc {
     C_Doc_TpMapping* m_pCurMapping = nullptr;
 
   private:
+    // Runs change and tells the observer when the modified state changed with it.
+    template <class Change>
+    void Tracked(Change change);
+
     C_Doc_Cfgfile m_cfgfile;
-    bool m_bModified = false;
+    // After the contents: steps own objects that were taken out of them, and go first.
+    CEditHistory m_history;
+    CDocView* m_pView = nullptr;
+    std::function<void(bool)> m_modifiedObserver;
 };
 
 }  // namespace netloom

@@ -6,11 +6,13 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTimer>
+#include <climits>
 
 #include "doc/Adapter.h"
 #include "doc/CommandRules.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"
+#include "doc/ObjectLists.h"
 #include "doc/Pvc.h"
 #include "doc/TpMapping.h"
 #include "doc/TrafficProfile.h"
@@ -51,6 +53,7 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(pare
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
     connect(this, &QTreeWidget::itemExpanded, this, &CNetloomView::ScheduleFitColumn);
+    m_doc.SetView(this);
     connect(this, &QTreeWidget::itemCollapsed, this, &CNetloomView::OnItemCollapsed);
 }
 
@@ -110,6 +113,7 @@ void CNetloomView::resizeEvent(QResizeEvent* event) {
 CNetloomView::~CNetloomView() {
     // The document outlives the view: none of its objects may keep a node of this view.
     ForgetNodes();
+    if (m_doc.View() == this) m_doc.SetView(nullptr);
 }
 
 int CNetloomView::KindOf(const QTreeWidgetItem* item) {
@@ -145,8 +149,14 @@ QTreeWidgetItem* CNetloomView::ItemOf(const CTreeNodeRef& ref) const {
 }
 
 QTreeWidgetItem* CNetloomView::InsertNode(QTreeWidgetItem* parent, const std::string& text,
-                                          int kind, CDocObject* object) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+                                          int kind, CDocObject* object, int at) {
+    QTreeWidgetItem* item = nullptr;
+    if (parent != nullptr && at >= 0 && at < parent->childCount()) {
+        item = new QTreeWidgetItem;
+        parent->insertChild(at, item);
+    } else {
+        item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    }
     item->setText(0, FromBytes(text));
     const QVector<QIcon>& images = TreeImages();
     if (kind >= 0 && kind < images.size()) item->setIcon(0, images[kind]);
@@ -173,24 +183,7 @@ void CNetloomView::SetRootText(const std::string& path) {
 }
 
 void CNetloomView::ForgetNodes() {
-    C_Doc_Cfgfile& cfgfile = m_doc.Cfgfile();
-    cfgfile.m_node.Clear();
-    for (auto& adapter : cfgfile.Adapters) {
-        adapter->m_node.Clear();
-        adapter->m_trafficProfilesNode.Clear();
-        adapter->m_virtualAdaptersNode.Clear();
-        for (auto& profile : adapter->TrafficProfiles)
-            profile->m_node.Clear();
-        for (auto& elan : adapter->VirtualAdapters) {
-            elan->m_node.Clear();
-            elan->m_pvcsNode.Clear();
-            elan->m_mappingsNode.Clear();
-            for (auto& pvc : elan->Pvcs)
-                pvc->m_node.Clear();
-            for (auto& mapping : elan->Mappings)
-                mapping->m_node.Clear();
-        }
-    }
+    ForgetTreeNodes(m_doc.Cfgfile());
 }
 
 void CNetloomView::ForgetSubtree(QTreeWidgetItem* item) {
@@ -261,11 +254,11 @@ void CNetloomView::UpdateSelectionContext() {
     emit SelectionContextChanged();
 }
 
-void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter) {
+void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
     QTreeWidgetItem* root = RootNode();
     if (root == nullptr) return;
     CSelectionBatch batch(*this);
-    QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter);
+    QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter, at);
     adapter.m_node = RefOf(node);
     adapter.m_trafficProfilesNode.Clear();
     if (UserOptions().DisplayTrafficProfiles) {
@@ -286,29 +279,30 @@ void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter) {
     if (!m_bRebuilding) SelectNode(node);
 }
 
-void CNetloomView::AddTrafficProfileNode(C_Doc_TrafficProfile& profile) {
+void CNetloomView::AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at) {
     // No group while traffic profiles are hidden: the profile gets its node at the next rebuild.
     if (profile.Adapter == nullptr) return;
-    AddTrafficProfileNodeUnder(ItemOf(profile.Adapter->m_trafficProfilesNode), profile);
+    AddTrafficProfileNodeUnder(ItemOf(profile.Adapter->m_trafficProfilesNode), profile, at);
 }
 
-void CNetloomView::AddTrafficProfileNodeUnder(QTreeWidgetItem* group,
-                                              C_Doc_TrafficProfile& profile) {
+void CNetloomView::AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
+                                              int at) {
     if (group == nullptr) return;
-    QTreeWidgetItem* node = InsertNode(group, profile.GetLabel(), NODE_TRAFFIC_PROFILE, &profile);
+    QTreeWidgetItem* node =
+        InsertNode(group, profile.GetLabel(), NODE_TRAFFIC_PROFILE, &profile, at);
     profile.m_node = RefOf(node);
     if (!m_bRebuilding) SelectNode(node);
 }
 
-void CNetloomView::AddVirtualAdapterNode(C_Doc_Elan& elan) {
+void CNetloomView::AddVirtualAdapterNode(C_Doc_Elan& elan, int at) {
     if (elan.Adapter == nullptr) return;
-    AddVirtualAdapterNodeUnder(ItemOf(elan.Adapter->m_virtualAdaptersNode), elan);
+    AddVirtualAdapterNodeUnder(ItemOf(elan.Adapter->m_virtualAdaptersNode), elan, at);
 }
 
-void CNetloomView::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan) {
+void CNetloomView::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at) {
     if (group == nullptr) return;
     CSelectionBatch batch(*this);
-    QTreeWidgetItem* node = InsertNode(group, elan.GetLabel(), NODE_VIRTUAL_ADAPTER, &elan);
+    QTreeWidgetItem* node = InsertNode(group, elan.GetLabel(), NODE_VIRTUAL_ADAPTER, &elan, at);
     elan.m_node = RefOf(node);
     QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
     elan.m_pvcsNode = RefOf(pvcs);
@@ -326,51 +320,70 @@ void CNetloomView::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan
     if (!m_bRebuilding) SelectNode(node);
 }
 
-void CNetloomView::AddPvcNode(C_Doc_Pvc& pvc) {
+void CNetloomView::AddPvcNode(C_Doc_Pvc& pvc, int at) {
     if (pvc.VirtualAdapter == nullptr) return;
-    AddPvcNodeUnder(ItemOf(pvc.VirtualAdapter->m_pvcsNode), pvc);
+    AddPvcNodeUnder(ItemOf(pvc.VirtualAdapter->m_pvcsNode), pvc, at);
 }
 
-void CNetloomView::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc) {
+void CNetloomView::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at) {
     if (group == nullptr) return;
-    QTreeWidgetItem* node = InsertNode(group, pvc.GetLabel(), NODE_PVC, &pvc);
+    QTreeWidgetItem* node = InsertNode(group, pvc.GetLabel(), NODE_PVC, &pvc, at);
     pvc.m_node = RefOf(node);
     if (!m_bRebuilding) SelectNode(node);
 }
 
-void CNetloomView::AddMappingNode(C_Doc_TpMapping& mapping) {
+void CNetloomView::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
     // No group for an RFC 1483 virtual adapter or while profiles are hidden: no node for now.
     if (mapping.VirtualAdapter == nullptr) return;
-    AddMappingNodeUnder(ItemOf(mapping.VirtualAdapter->m_mappingsNode), mapping);
+    AddMappingNodeUnder(ItemOf(mapping.VirtualAdapter->m_mappingsNode), mapping, at);
 }
 
-void CNetloomView::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping) {
+void CNetloomView::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at) {
     if (group == nullptr) return;
-    QTreeWidgetItem* node = InsertNode(group, mapping.GetLabel(), NODE_MAPPING, &mapping);
+    QTreeWidgetItem* node = InsertNode(group, mapping.GetLabel(), NODE_MAPPING, &mapping, at);
     mapping.m_node = RefOf(node);
     if (!m_bRebuilding) SelectNode(node);
 }
 
-void CNetloomView::AddObjectNode(CDocObject& object) {
-    switch (object.m_nType) {
-        case DOC_TYPE_ADAPTER:
-            if (auto* a = dynamic_cast<C_Doc_Adapter*>(&object)) AddAdapterNode(*a);
-            break;
-        case DOC_TYPE_TRAFFIC_PROFILE:
-            if (auto* p = dynamic_cast<C_Doc_TrafficProfile*>(&object)) AddTrafficProfileNode(*p);
-            break;
-        case DOC_TYPE_ELAN:
-            if (auto* e = dynamic_cast<C_Doc_Elan*>(&object)) AddVirtualAdapterNode(*e);
-            break;
-        case DOC_TYPE_PVC:
-            if (auto* p = dynamic_cast<C_Doc_Pvc*>(&object)) AddPvcNode(*p);
-            break;
-        case DOC_TYPE_TP_MAPPING:
-            if (auto* m = dynamic_cast<C_Doc_TpMapping*>(&object)) AddMappingNode(*m);
-            break;
-        default:
-            break;
-    }
+void CNetloomView::AddObjectNode(CDocObject& object, int at) {
+    if (auto* adapter = dynamic_cast<C_Doc_Adapter*>(&object))
+        AddAdapterNode(*adapter, at);
+    else if (auto* profile = dynamic_cast<C_Doc_TrafficProfile*>(&object))
+        AddTrafficProfileNode(*profile, at);
+    else if (auto* elan = dynamic_cast<C_Doc_Elan*>(&object))
+        AddVirtualAdapterNode(*elan, at);
+    else if (auto* pvc = dynamic_cast<C_Doc_Pvc*>(&object))
+        AddPvcNode(*pvc, at);
+    else if (auto* mapping = dynamic_cast<C_Doc_TpMapping*>(&object))
+        AddMappingNode(*mapping, at);
+}
+
+void CNetloomView::ObjectAdded(CDocObject& object) {
+    // Undoing a delete puts the object back in the middle of its list; its node goes to the
+    // same place among its group's nodes, which stand for the list one to one.
+    CDocObject* owner = OwnerOf(m_doc, object);
+    const size_t index = owner ? IndexInOwner(*owner, object) : 0;
+    AddObjectNode(object, index <= static_cast<size_t>(INT_MAX) ? static_cast<int>(index) : -1);
+}
+
+void CNetloomView::ObjectRemoved(CDocObject& object) {
+    QTreeWidgetItem* node = ItemOf(object.m_node);
+    if (node == nullptr) return;  // an object of a hidden group has no node
+    QTreeWidgetItem* parent = node->parent();
+    ForgetSubtree(node);
+    delete node;  // the tree moves the selection to a neighbour, and the context follows
+    if (QTreeWidgetItem* neighbour = currentItem())
+        SelectNode(neighbour);
+    else
+        SelectNode(parent);
+}
+
+void CNetloomView::ObjectRelabelled(CDocObject& object) {
+    object.m_node.SetText(object.GetLabel());
+}
+
+void CNetloomView::SelectObject(CDocObject& object) {
+    SelectNode(ItemOf(object.m_node));
 }
 
 }  // namespace netloom

@@ -23,6 +23,11 @@ namespace netloom {
 
 class CDocObject;
 class CNetloomDoc;
+class C_Doc_Adapter;
+class C_Doc_TrafficProfile;
+class C_Doc_Elan;
+class C_Doc_Pvc;
+class C_Doc_TpMapping;
 
 class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     Q_OBJECT
@@ -45,14 +50,22 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // tree or the selection context refers to them afterwards.
     void ClearTree();
 
-    void AddAdapterNode(C_Doc_Adapter& adapter) override;
-    void AddTrafficProfileNode(C_Doc_TrafficProfile& profile) override;
-    void AddVirtualAdapterNode(C_Doc_Elan& elan) override;
-    void AddPvcNode(C_Doc_Pvc& pvc) override;
-    void AddMappingNode(C_Doc_TpMapping& mapping) override;
-    void SetRootText(const std::string& path) override;
+    // Each adds the object's node with its whole subtree under its group, as child number at
+    // (last when at is past the end), and selects it unless the tree is being rebuilt.
+    void AddAdapterNode(C_Doc_Adapter& adapter, int at = -1);
+    void AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at = -1);
+    void AddVirtualAdapterNode(C_Doc_Elan& elan, int at = -1);
+    void AddPvcNode(C_Doc_Pvc& pvc, int at = -1);
+    void AddMappingNode(C_Doc_TpMapping& mapping, int at = -1);
     // Dispatches on the object's type code to the five operations above.
-    void AddObjectNode(CDocObject& object);
+    void AddObjectNode(CDocObject& object, int at = -1);
+
+    // What the document's edit steps report.
+    void ObjectAdded(CDocObject& object) override;
+    void ObjectRemoved(CDocObject& object) override;
+    void ObjectRelabelled(CDocObject& object) override;
+    void SelectObject(CDocObject& object) override;
+    void SetRootText(const std::string& path) override;
 
     void SetNodeText(void* item, const std::string& text) override;
 
@@ -78,6 +91,8 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // Commands of the view; each does nothing when its enabling rule says no.
     void OnEditDelete();
     void OnEditProperties();
+    void OnEditUndo();
+    void OnEditRedo();
     void OnViewTrafficProfiles();
     void OnViewAdvanced();
 
@@ -126,29 +141,31 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // Takes the current object out of the document and its node out of the tree, then
-    // destroys the object with everything it owns (Delete, and Cut once the block is written).
-    void RemoveCurrentObject();
+    // Takes the current object out of the document and its node out of the tree, as one step
+    // of the edit history named stepName (Delete, and Cut once the block is written).
+    void RemoveCurrentObject(const std::string& stepName);
     // The current object as a clipboard block.
     std::vector<uint8_t> WriteBlock();
-    // Reads a block and hands its object to the document; the new node is selected. A block
-    // that does not read back is reported and inserts nothing.
-    bool PasteBlock(const QByteArray& block);
+    // Reads a block and hands its object to the document as the step stepName ("Paste",
+    // "Drop"); the new node is selected. A block that does not read back is reported and
+    // inserts nothing.
+    bool PasteBlock(const QByteArray& block, const char* stepName);
     // The node a drag at pos targets (the root away from every node), made current; then the
     // drop action that the remembered kind allows there.
     QTreeWidgetItem* DragTargetAt(const QPoint& pos) const;
     Qt::DropAction TargetEffect(const QPoint& pos, Qt::KeyboardModifiers keys);
 
     QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
-                                CDocObject* object);
+                                CDocObject* object, int at = -1);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) { return CTreeNodeRef{item, this}; }
     QTreeWidgetItem* ItemOf(const CTreeNodeRef& ref) const;
     // Selections made while a subtree is added are gathered and the last one made at the end.
     class CSelectionBatch;
-    void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile);
-    void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan);
-    void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc);
-    void AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping);
+    void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
+                                    int at = -1);
+    void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at = -1);
+    void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at = -1);
+    void AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at = -1);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     void OnItemCollapsed(QTreeWidgetItem* item);
     // Clears every node reference the document's objects hold.

@@ -80,7 +80,7 @@ void CNetloomView::OnEditCut() {
     if (!CanCopy()) return;
     // The block holds a copy of everything, so the object can go before the clipboard takes it.
     const QByteArray block = ToByteArray(WriteBlock());
-    RemoveCurrentObject();
+    RemoveCurrentObject("Cut");
     if (!PutOnClipboard(block)) ShowWarning(this, TableString(IDS_CLIPBOARD_OPEN_FAILED));
 }
 
@@ -103,10 +103,10 @@ void CNetloomView::OnEditPaste() {
         ShowWarning(this, TableString(IDS_CLIPBOARD_GET_FAILED));
         return;
     }
-    PasteBlock(block);
+    PasteBlock(block, "Paste");
 }
 
-bool CNetloomView::PasteBlock(const QByteArray& block) {
+bool CNetloomView::PasteBlock(const QByteArray& block, const char* stepName) {
     std::string error;
     bool inserted = false;
     {
@@ -116,8 +116,7 @@ bool CNetloomView::PasteBlock(const QByteArray& block) {
         if (clip.Read(reinterpret_cast<const uint8_t*>(block.constData()),
                       static_cast<size_t>(block.size()), &error)) {
             error.clear();
-            inserted = clip.PasteInto(m_doc);
-            if (inserted) AddObjectNode(*clip.m_pObject);
+            inserted = clip.PasteInto(m_doc, stepName);
         } else if (error.empty()) {
             error = "unreadable";
         }
@@ -252,7 +251,7 @@ void CNetloomView::dropEvent(QDropEvent* event) {
     }
     // The node under the pointer must take the object: only then does the selection context
     // name the list it goes to.
-    if (!PasteBlock(block)) {
+    if (!PasteBlock(block, "Drop")) {
         event->ignore();
         return;
     }

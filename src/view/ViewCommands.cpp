@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "doc/CommandIds.h"
+#include "doc/EditSteps.h"
 #include "doc/NetloomDoc.h"
 #include "doc/UserOptions.h"
 #include "view/NetloomView.h"
@@ -14,36 +15,36 @@ namespace netloom {
 
 void CNetloomView::OnEditDelete() {
     if (!CanDelete()) return;
-    RemoveCurrentObject();
+    CDocObject* object = CurrentObject();
+    if (object == nullptr) return;
+    RemoveCurrentObject("Delete " + object->GetLabel());
 }
 
-void CNetloomView::RemoveCurrentObject() {
-    QTreeWidgetItem* node = CurrentNode();
-    // The selection context was set from this node, so it names the object's list.
-    std::unique_ptr<CDocObject> removed = m_doc.RemoveObject(ObjectOf(node));
-    if (!removed) return;
-    QTreeWidgetItem* parent = node->parent();
-    ForgetSubtree(node);
-    delete node;  // the tree moves the selection to a neighbour, and the context follows
-    if (QTreeWidgetItem* neighbour = currentItem())
-        SelectNode(neighbour);
-    else
-        SelectNode(parent);
-    removed.reset();  // the object with everything it owns
-    m_doc.Renumber();
-    m_doc.SetModifiedFlag();
-    emit DocumentChanged();
+void CNetloomView::RemoveCurrentObject(const std::string& stepName) {
+    CDocObject* object = CurrentObject();
+    if (object == nullptr) return;
+    if (m_doc.Apply(MakeRemoveStep(*object, stepName))) emit DocumentChanged();
 }
 
 void CNetloomView::OnEditProperties() {
     if (!IsObjectSelected()) return;
     CDocObject* object = CurrentObject();
-    if (object == nullptr || !object->EditProperties()) return;
-    if (object->m_node.IsSet()) {
-        m_doc.SetModifiedFlag();
-        object->m_node.SetText(object->GetLabel());
-    }
+    if (object == nullptr) return;
+    const std::string stepName = "Properties of " + object->GetLabel();
+    std::vector<uint8_t> before = SnapshotProperties(*object);
+    if (!object->EditProperties()) return;
+    // OK counts as a change even when no value changed.
+    if (object->m_node.IsSet())
+        m_doc.Apply(MakePropertiesStep(*object, std::move(before), stepName));
     emit DocumentChanged();
+}
+
+void CNetloomView::OnEditUndo() {
+    if (m_doc.Undo()) emit DocumentChanged();
+}
+
+void CNetloomView::OnEditRedo() {
+    if (m_doc.Redo()) emit DocumentChanged();
 }
 
 void CNetloomView::OnViewTrafficProfiles() {

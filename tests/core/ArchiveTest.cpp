@@ -321,7 +321,7 @@ TEST(Archive, UnknownKindReadsAsNoObjectAndIsRefusedByTheDocument) {
     ASSERT_TRUE(clip.Read(b.data(), b.size()));
     EXPECT_EQ(clip.m_pObject, nullptr);
     CNetloomDoc doc;
-    EXPECT_FALSE(clip.PasteInto(doc));
+    EXPECT_FALSE(clip.PasteInto(doc, "Paste"));
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -332,7 +332,7 @@ TEST(Archive, PasteHandsTheObjectToTheDocument) {
     {
         CClipObject clip;
         ASSERT_TRUE(clip.Read(b.data(), b.size()));
-        EXPECT_TRUE(clip.PasteInto(doc));
+        EXPECT_TRUE(clip.PasteInto(doc, "Paste"));
         EXPECT_TRUE(clip.m_bInserted);
     }  // the envelope dies; the document keeps the adapter
     ASSERT_EQ(doc.Cfgfile().Adapters.size(), 1u);
@@ -344,7 +344,7 @@ TEST(Archive, PasteHandsTheObjectToTheDocument) {
     const Bytes pvcBlock = WriteBlock(*elan->Pvcs[0]);
     CClipObject pvcClip;
     ASSERT_TRUE(pvcClip.Read(pvcBlock.data(), pvcBlock.size()));
-    EXPECT_FALSE(pvcClip.PasteInto(doc));
+    EXPECT_FALSE(pvcClip.PasteInto(doc, "Paste"));
     EXPECT_NE(pvcClip.m_pObject, nullptr);
 }
 

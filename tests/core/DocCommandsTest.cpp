@@ -70,13 +70,12 @@ class CScriptedEditor : public CObjectEditor {
 
 class CRecordingView : public CDocView {
   public:
-    void AddAdapterNode(C_Doc_Adapter& a) override { added.push_back(&a); }
-    void AddTrafficProfileNode(C_Doc_TrafficProfile& p) override { added.push_back(&p); }
-    void AddVirtualAdapterNode(C_Doc_Elan& e) override { added.push_back(&e); }
-    void AddPvcNode(C_Doc_Pvc& p) override { added.push_back(&p); }
-    void AddMappingNode(C_Doc_TpMapping& m) override { added.push_back(&m); }
+    void ObjectAdded(CDocObject& o) override { added.push_back(&o); }
+    void ObjectRemoved(CDocObject& o) override { removed.push_back(&o); }
+    void ObjectRelabelled(CDocObject& o) override { relabelled.push_back(&o); }
+    void SelectObject(CDocObject& o) override { selected.push_back(&o); }
     void SetRootText(const std::string& path) override { rootText = path; }
-    std::vector<CDocObject*> added;
+    std::vector<CDocObject*> added, removed, relabelled, selected;
     std::string rootText;
 };
 
@@ -98,6 +97,7 @@ class DocCommandsTest : public ::testing::Test {
     void SetUp() override {
         m_previous = SetObjectEditor(&m_editor);
         test::Open(m_doc, kTwoAdapters);
+        m_doc.SetView(&m_view);
     }
     void TearDown() override { SetObjectEditor(m_previous); }
 
@@ -172,10 +172,10 @@ TEST_F(DocCommandsTest, InsertCommandsFollowContextOptionsAndRfc1483) {
     m_options.DisplayTrafficProfiles = true;
     SetSelectionContext(m_doc, NODE_VIRTUAL_ADAPTER, &Elan(0, 1));
     EXPECT_EQ(InsertStates(), (V{true, true, true, true, false}));
-    ASSERT_TRUE(InsertPvc(m_doc, &m_view));
+    ASSERT_TRUE(InsertPvc(m_doc));
     EXPECT_EQ(InsertStates(), (V{true, true, true, false, false}));
     m_editor.edited.clear();
-    EXPECT_FALSE(RunInsertCommand(ID_INSERT_PVC, m_doc, &m_view, m_options));
+    EXPECT_FALSE(RunInsertCommand(ID_INSERT_PVC, m_doc, m_options));
     EXPECT_TRUE(m_editor.edited.empty()) << "a disabled command opened a sheet";
     EXPECT_EQ(Elan(0, 1).Pvcs.size(), 1u);
 
@@ -193,7 +193,7 @@ TEST_F(DocCommandsTest, ConfirmedInsertAppendsAddsNodeRenumbersAndMarksModified)
     m_options.DisplayTrafficProfiles = true;
     SetSelectionContext(m_doc, NODE_ADAPTER, &Adapter(1));
     m_editor.elanType = ELAN_RFC1483;
-    ASSERT_TRUE(RunInsertCommand(ID_INSERT_VIRTUAL_ADAPTER, m_doc, &m_view, m_options));
+    ASSERT_TRUE(RunInsertCommand(ID_INSERT_VIRTUAL_ADAPTER, m_doc, m_options));
     EXPECT_EQ(m_editor.edited, (std::vector<std::string>{"type", "elan"}));
     EXPECT_TRUE(m_editor.sawOwner) << "the owner must be linked before the sheet opens";
     ASSERT_EQ(Adapter(1).VirtualAdapters.size(), 2u);
@@ -203,13 +203,13 @@ TEST_F(DocCommandsTest, ConfirmedInsertAppendsAddsNodeRenumbersAndMarksModified)
     EXPECT_EQ(m_view.added, (std::vector<CDocObject*>{&added}));
     EXPECT_TRUE(m_doc.IsModified());
 
-    ASSERT_TRUE(RunInsertCommand(ID_INSERT_TRAFFIC_PROFILE, m_doc, &m_view, m_options));
+    ASSERT_TRUE(RunInsertCommand(ID_INSERT_TRAFFIC_PROFILE, m_doc, m_options));
     EXPECT_EQ(Adapter(1).TrafficProfiles.back()->Adapter, &Adapter(1));
 
     SetSelectionContext(m_doc, NODE_VIRTUAL_ADAPTER, &Elan(0, 0));
-    ASSERT_TRUE(RunInsertCommand(ID_INSERT_MAPPING, m_doc, &m_view, m_options));
+    ASSERT_TRUE(RunInsertCommand(ID_INSERT_MAPPING, m_doc, m_options));
     EXPECT_TRUE(m_editor.sawOwner);
-    ASSERT_TRUE(RunInsertCommand(ID_INSERT_ADAPTER, m_doc, &m_view, m_options));
+    ASSERT_TRUE(RunInsertCommand(ID_INSERT_ADAPTER, m_doc, m_options));
     EXPECT_EQ(m_doc.Cfgfile().Adapters.size(), 3u);
     EXPECT_EQ(m_doc.Cfgfile().Adapters.back()->m_nNumber, 2);
     EXPECT_EQ(m_view.added.size(), 4u);
@@ -221,12 +221,12 @@ TEST_F(DocCommandsTest, CancelledInsertChangesNothing) {
     const std::string before = m_doc.ConfigurationText();
     m_editor.answer = false;
     for (int id = ID_INSERT_ADAPTER; id <= ID_INSERT_MAPPING; ++id)
-        EXPECT_FALSE(RunInsertCommand(id, m_doc, &m_view, m_options)) << id;
+        EXPECT_FALSE(RunInsertCommand(id, m_doc, m_options)) << id;
     // The type dialog's cancel ends Insert Virtual Adapter before any sheet.
     m_editor.answer = true;
     m_editor.chooseAnswer = false;
     m_editor.edited.clear();
-    EXPECT_FALSE(InsertVirtualAdapter(m_doc, &m_view));
+    EXPECT_FALSE(InsertVirtualAdapter(m_doc));
     EXPECT_EQ(m_editor.edited, (std::vector<std::string>{"type"}));
 
     EXPECT_FALSE(m_doc.IsModified());
@@ -237,9 +237,9 @@ TEST_F(DocCommandsTest, CancelledInsertChangesNothing) {
 TEST_F(DocCommandsTest, NothingIsInsertedWithoutAnEditor) {
     SetObjectEditor(nullptr);
     SetSelectionContext(m_doc, NODE_VIRTUAL_ADAPTER, &Elan(0, 0));
-    EXPECT_FALSE(InsertAdapter(m_doc, &m_view));
-    EXPECT_FALSE(InsertVirtualAdapter(m_doc, &m_view));
-    EXPECT_FALSE(InsertPvc(m_doc, nullptr));
+    EXPECT_FALSE(InsertAdapter(m_doc));
+    EXPECT_FALSE(InsertVirtualAdapter(m_doc));
+    EXPECT_FALSE(InsertPvc(m_doc));
     EXPECT_EQ(m_doc.Cfgfile().Adapters.size(), 2u);
 }
 

@@ -179,7 +179,7 @@ TEST(ClipboardBlocks, LineBreaksInTextsCannotReachTheSavedFile) {
         CNetloomDoc doc;
         test::Open(doc, "DefineAdapter\r\nEndAdapter\r\n");
         doc.m_pCurAdapter = doc.Cfgfile().Adapters[0].get();
-        clip.PasteInto(doc);
+        clip.PasteInto(doc, "Paste");
         const size_t elans = doc.Cfgfile().Adapters[0]->VirtualAdapters.size();
         CNetloomDoc reopened;
         test::CCountingSink sink;
