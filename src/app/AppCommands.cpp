@@ -61,10 +61,30 @@ void CNetloomApp::DefineFileCommands() {
 }
 
 void CNetloomApp::DefineEditCommands() {
+    // The items name the step they would take; an ampersand in an object's label is shown,
+    // not taken for a mnemonic.
+    const auto stepText = [](const char* verb, const CEditStep* step, const char* keys) {
+        if (step == nullptr) return QString::fromLatin1(verb);
+        return QString::fromLatin1(verb) + QLatin1Char(' ') +
+               FromBytes(step->Name()).replace(QLatin1Char('&'), QStringLiteral("&&")) +
+               QLatin1Char('\t') + QLatin1String(keys);
+    };
+    m_commands.Define(
+        ID_EDIT_UNDO, [this] { m_view->OnEditUndo(); },
+        [this] { return m_view && m_doc.History().CanUndo(); });
+    m_commands.DefineText(ID_EDIT_UNDO, [this, stepText] {
+        return stepText("&Undo", m_doc.History().NextUndo(), "Ctrl+Z");
+    });
+    m_commands.Define(
+        ID_EDIT_REDO, [this] { m_view->OnEditRedo(); },
+        [this] { return m_view && m_doc.History().CanRedo(); });
+    m_commands.DefineText(ID_EDIT_REDO, [this, stepText] {
+        return stepText("&Redo", m_doc.History().NextRedo(), "Ctrl+Y");
+    });
     for (int id : {ID_INSERT_ADAPTER, ID_INSERT_TRAFFIC_PROFILE, ID_INSERT_VIRTUAL_ADAPTER,
                    ID_INSERT_PVC, ID_INSERT_MAPPING}) {
         m_commands.Define(
-            id, [this, id] { RunInsertCommand(id, m_doc, m_view, UserOptions()); },
+            id, [this, id] { RunInsertCommand(id, m_doc, UserOptions()); },
             [this, id] { return IsInsertCommandEnabled(id, m_doc, UserOptions()); });
     }
     m_commands.Define(

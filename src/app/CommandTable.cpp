@@ -73,6 +73,8 @@ void CCommandTable::UpdateAll() {
         const bool checkable = command != m_commands.end() && command->second.checked;
         action->setCheckable(checkable);
         if (checkable) action->setChecked(IsChecked(id));
+        auto text = m_texts.find(id);
+        if (text != m_texts.end() && text->second) action->setText(text->second());
         ++it;
     }
 }

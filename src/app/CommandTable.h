@@ -23,6 +23,9 @@ class CCommandTable : public QObject {
 
     // Defines (or redefines) id. Without a rule the command is always enabled.
     void Define(int id, Handler run, Rule enabled = Rule(), Rule checked = Rule());
+    // The text of id's actions follows text, asked whenever the states are brought up to date
+    // (Undo and Redo name the step they would take).
+    void DefineText(int id, std::function<QString()> text) { m_texts[id] = std::move(text); }
 
     // A new action for id with text; its status-bar prompt and tool tip come from the string
     // table entry id ("prompt\ntip"). An id without a definition stays disabled.
@@ -52,6 +55,7 @@ class CCommandTable : public QObject {
         Rule checked;
     };
     std::map<int, Command> m_commands;
+    std::map<int, std::function<QString()>> m_texts;
     std::vector<std::pair<int, QPointer<QAction>>> m_actions;
 };
 

@@ -144,6 +144,10 @@ void CMainFrame::CreateMenus() {
     AddItem(file, ID_APP_EXIT, QStringLiteral("E&xit"));
 
     QMenu* edit = AddMenu(nullptr, QStringLiteral("&Edit"));
+    AddItem(edit, ID_EDIT_UNDO, QStringLiteral("&Undo"), {Keys(Qt::CTRL | Qt::Key_Z)});
+    AddItem(edit, ID_EDIT_REDO, QStringLiteral("&Redo"),
+            {Keys(Qt::CTRL | Qt::Key_Y), Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     AddItem(edit, ID_EDIT_CUT, QStringLiteral("Cu&t\tCtrl+X"),
             {Keys(Qt::CTRL | Qt::Key_X), Keys(Qt::SHIFT | Qt::Key_Delete)});
     AddItem(edit, ID_EDIT_COPY, QStringLiteral("&Copy\tCtrl+C"),

@@ -127,9 +127,9 @@ class CPropertiesStep : public CEditStep {
     void Undo(CNetloomDoc& doc) override {
         if (!m_bDone) return;
         RestoreProperties(*m_object, m_before);
-        Show(doc);
         m_bDone = false;
         m_bUndone = true;
+        Show(doc);
     }
 
   private:

@@ -63,6 +63,8 @@ constexpr StringEntry kStrings[] = {
     {57634, "Copy the selection and put it on the Clipboard\nCopy"},
     {57635, "Cut the selection and put it on the Clipboard\nCut"},
     {57637, "Insert Clipboard contents\nPaste"},
+    {57643, "Undo the last action\nUndo"},
+    {57644, "Redo the previously undone action\nRedo"},
     {57664, "Display program information and version\nAbout"},
     {57665, "Quit the application; prompts to save documents\nExit"},
     {57667, "List Help topics\nHelp Topics"},

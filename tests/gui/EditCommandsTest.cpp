@@ -193,6 +193,7 @@ TEST_F(EditCommandsTest, EditsInALargeConfigurationTouchSingleNodes) {
     file.write(text);
     file.close();
     ASSERT_TRUE(Start({TempPath("large.cfg")}));
+    const std::string opened = Doc().ConfigurationText();
     QElapsedTimer timer;
     timer.start();
     View().SelectNode(Node({kAdapter0}));
@@ -203,6 +204,15 @@ TEST_F(EditCommandsTest, EditsInALargeConfigurationTouchSingleNodes) {
     EXPECT_LT(timer.elapsed(), 3000) << "each edit must not measure the whole tree again";
     EXPECT_EQ(Node({kAdapter0, kVirtualAdapters})->child(0)->text(0),
               QStringLiteral("Virtual Adapter 0 - Ethernet LanEmulation"));
+
+    // Undoing both brings the first adapter back with its 1050 objects, as quickly.
+    timer.restart();
+    Trigger(ID_EDIT_UNDO);
+    Trigger(ID_EDIT_UNDO);
+    QApplication::processEvents();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(Node({})->childCount(), 20);
+    EXPECT_EQ(Doc().ConfigurationText(), opened);
 }
 
 TEST_F(EditCommandsTest, PropertiesRelabelsOnlyTheEditedNode) {
@@ -250,6 +260,76 @@ TEST_F(EditCommandsTest, CancelledNewLeavesAnEmptyConsistentDocument) {
     Trigger(ID_INSERT_ADAPTER);
     EXPECT_EQ(Outline(true),
               (QStringList{"0 0 Untitled", "1 1 " + kAdapter0, "2 4 " + kVirtualAdapters}));
+}
+
+// Undo and Redo name the step they would take, bring back the tree as it was with the
+// object's node selected, and work from the keyboard with the tree focused.
+TEST_F(EditCommandsTest, UndoAndRedoRestoreTheTreeAndNameTheStep) {
+    Open(true);
+    const QStringList opened = Outline();
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "&Undo");
+    EXPECT_EQ(Action(ID_EDIT_REDO)->text(), "&Redo");
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->statusTip(), "Undo the last action");
+    EXPECT_EQ(Action(ID_EDIT_REDO)->statusTip(), "Redo the previously undone action");
+    const auto undoText = [this] {
+        Enabled(ID_EDIT_UNDO);  // brings the texts up to date, as opening the menu does
+        return Action(ID_EDIT_UNDO)->text();
+    };
+    const auto redoText = [this] {
+        Enabled(ID_EDIT_REDO);
+        return Action(ID_EDIT_REDO)->text();
+    };
+    View().setFocus();
+    const auto keys = [this](Qt::KeyboardModifiers modifiers, Qt::Key key) {
+        QTest::keyClick(&View(), key, modifiers);
+    };
+
+    // The first of a list's objects comes back first, with everything under it.
+    View().SelectNode(Node({kAdapter0, kVirtualAdapters, kLane0}));
+    Trigger(ID_EDIT_DELETE);
+    const QStringList deleted = Outline();
+    EXPECT_EQ(undoText(), "&Undo Delete " + kLane0 + "\tCtrl+Z");
+    keys(Qt::ControlModifier, Qt::Key_Z);
+    EXPECT_EQ(Outline(), opened);
+    EXPECT_EQ(CurrentLabel(), kLane0);
+    EXPECT_FALSE(Doc().IsModified()) << "back where the file was read";
+    EXPECT_EQ(redoText(), "&Redo Delete " + kLane0 + "\tCtrl+Y");
+    keys(Qt::ControlModifier, Qt::Key_Y);
+    EXPECT_EQ(Outline(), deleted);
+    EXPECT_TRUE(Doc().IsModified());
+    keys(Qt::ControlModifier, Qt::Key_Z);
+
+    // An undone insert selects the owner; Ctrl+Shift+Z inserts the same PVC again.
+    View().SelectNode(Node({kAdapter1, kVirtualAdapters, kLane3}));
+    Trigger(ID_INSERT_PVC);
+    const QStringList inserted = Outline();
+    EXPECT_EQ(undoText(), "&Undo Insert PVC\tCtrl+Z");
+    keys(Qt::ControlModifier, Qt::Key_Z);
+    EXPECT_EQ(Outline(), opened);
+    EXPECT_EQ(CurrentLabel(), kLane3);
+    keys(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    EXPECT_EQ(Outline(), inserted);
+    EXPECT_EQ(CurrentLabel(), "Pvc 1: Vpi/Vci 0/32 - Data Direct");
+
+    // Properties: the label before and after, the node selected again.
+    QTreeWidgetItem* pvc = Node({kAdapter0, kVirtualAdapters, kLane0, kPvcs})->child(0);
+    const QString label = pvc->text(0);
+    View().SelectNode(pvc);
+    m_editor.change = [](CDocObject& object) { static_cast<C_Doc_Pvc&>(object).Vci = 99; };
+    Trigger(ID_EDIT_PROPERTIES);
+    const QString changed = pvc->text(0);
+    ASSERT_NE(changed, label);
+    EXPECT_EQ(undoText(), "&Undo Properties of " + label + "\tCtrl+Z");
+    View().SelectNode(View().RootNode());
+    keys(Qt::ControlModifier, Qt::Key_Z);
+    EXPECT_EQ(pvc->text(0), label);
+    EXPECT_EQ(View().CurrentNode(), pvc);
+    keys(Qt::ControlModifier, Qt::Key_Y);
+    EXPECT_EQ(pvc->text(0), changed);
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('|').toStdString();
 }
 
 }  // namespace

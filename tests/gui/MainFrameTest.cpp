@@ -75,8 +75,8 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     EXPECT_EQ(bar, (QStringList{"&File", "&Edit", "&View", "&Insert", "&Help"}));
     App().Commands().UpdateAll();
     EXPECT_EQ(Items(TopMenu(frame, 1)),
-              (QStringList{"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "-",
-                           "Pr&operties\tAlt-Enter"}));
+              (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                           "&Delete\tDel", "-", "Pr&operties\tAlt-Enter"}));
     EXPECT_EQ(Items(TopMenu(frame, 2)),
               (QStringList{"&Toolbar [x]", "&Status Bar [x]", "-", "&Traffic Profiles", "&Advanced",
                            "-", "&Options"}));
@@ -107,6 +107,8 @@ TEST_F(MainFrameTest, AcceleratorsPromptsAndToolTips) {
     EXPECT_EQ(keys(ID_EDIT_PASTE), (QStringList{"Ctrl+V", "Shift+Ins"}));
     EXPECT_EQ(keys(ID_EDIT_DELETE), QStringList{"Del"});
     EXPECT_EQ(keys(ID_EDIT_PROPERTIES), (QStringList{"Alt+Return", "Alt+Enter"}));
+    EXPECT_EQ(keys(ID_EDIT_UNDO), QStringList{"Ctrl+Z"});
+    EXPECT_EQ(keys(ID_EDIT_REDO), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
     EXPECT_EQ(keys(ID_NEXT_PANE), QStringList{"F6"});
     EXPECT_EQ(keys(ID_PREV_PANE), QStringList{"Shift+F6"});
 
