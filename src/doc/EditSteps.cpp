@@ -80,9 +80,16 @@ class CRemoveStep : public CEditStep {
 
     bool Do(CNetloomDoc& doc) override {
         if (m_owned) return false;
-        if (m_owner == nullptr) m_owner = OwnerOf(doc, *m_object);
-        if (m_owner == nullptr) return false;
-        m_owned = TakeFrom(*m_owner, *m_object, m_index);
+        if (m_owner == nullptr) {
+            // The first time, the list is the one the selection context names, as Delete and
+            // Cut have always taken it; done again, the object leaves the list it went back to.
+            m_owner = OwnerOf(doc, *m_object);
+            if (m_owner == nullptr) return false;
+            m_index = IndexInOwner(*m_owner, *m_object);
+            m_owned = doc.RemoveObject(m_object);
+        } else {
+            m_owned = TakeFrom(*m_owner, *m_object, m_index);
+        }
         if (!m_owned) return false;
         if (CDocView* view = doc.View()) view->ObjectRemoved(*m_object);
         ForgetTreeNodes(*m_object);
@@ -104,8 +111,14 @@ class CRemoveStep : public CEditStep {
 };
 
 void RestoreProperties(CDocObject& object, const std::vector<uint8_t>& values) {
-    CArchive ar(values.data(), values.size());
-    object.SerializeProperties(ar);
+    // The snapshot was written from the object itself, yet it is read back through the
+    // archive's checks for foreign blocks; a value those refuse (a line break that a page let
+    // through) keeps the object as it is rather than ending the program.
+    try {
+        CArchive ar(values.data(), values.size());
+        object.SerializeProperties(ar);
+    } catch (const CArchiveException&) {
+    }
 }
 
 class CPropertiesStep : public CEditStep {
