@@ -24,6 +24,8 @@ void CDocObject::ReadKeywordLine(CConfigReader& ar, const std::string& keyword,
         return;
     }
     TransferKeyword(index, value, true, ar.ValueReport());
+    // The same keyword again: its later value wins, and so does its line.
+    SetKeywordLine(index, ar.LineNumber());
 }
 
 void CDocObject::ReadDefinition(CConfigReader& ar) {
@@ -43,6 +45,7 @@ void C_Doc_Elan::ReadDefinition(CConfigReader& ar) {
         if (EqualsNoCase(keyword, "DefineProfileMapping")) {
             // Appended before its block is read, so a broken block still leaves the mapping.
             Mappings.push_back(std::make_unique<C_Doc_TpMapping>());
+            Mappings.back()->SetDefineLine(ar.LineNumber());
             Mappings.back()->ReadDefinition(ar);
             continue;
         }
@@ -84,15 +87,18 @@ void C_Doc_Adapter::ReadDefinition(CConfigReader& ar) {
         if (EqualsNoCase(keyword, "EndAdapter")) return;
         if (EqualsNoCase(keyword, "DefineTrafficProfile")) {
             TrafficProfiles.push_back(std::make_unique<C_Doc_TrafficProfile>());
+            TrafficProfiles.back()->SetDefineLine(ar.LineNumber());
             TrafficProfiles.back()->ReadDefinition(ar);
         } else if (EqualsNoCase(keyword, "DefineVirtualAdapter")) {
             VirtualAdapters.push_back(std::make_unique<C_Doc_Elan>(ReadElanType(ar, value)));
             C_Doc_Elan* elan = VirtualAdapters.back().get();
+            elan->SetDefineLine(ar.LineNumber());
             ar.VirtualAdapterTable().push_back(elan);
             elan->ReadDefinition(ar);
         } else if (EqualsNoCase(keyword, "DefinePvc")) {
             const long defineLine = ar.LineNumber();
             auto pvc = std::make_unique<C_Doc_Pvc>();
+            pvc->SetDefineLine(defineLine);
             pvc->ReadDefinition(ar);
             // UserInstance is taken as unsigned, so a negative number names no virtual adapter.
             const uint32_t instance = static_cast<uint32_t>(pvc->UserInstance);
@@ -119,6 +125,7 @@ void C_Doc_Cfgfile::ReadDefinition(CConfigReader& ar) {
     while (ar.NextLine(keyword, value)) {
         if (!EqualsNoCase(keyword, "DefineAdapter")) continue;
         Adapters.push_back(std::make_unique<C_Doc_Adapter>());
+        Adapters.back()->SetDefineLine(ar.LineNumber());
         Adapters.back()->ReadDefinition(ar);
     }
 }

@@ -15,6 +15,48 @@ namespace netloom {
 namespace {
 constexpr const char* kEol = "\r\n";
 
+// While the whole file is written, every object notes the lines its Define line and keyword
+// lines go to, so that its lines refer to the file as saved. Writing one block on its own
+// notes nothing: its lines would not be those of a file.
+class CLineTally {
+  public:
+    explicit CLineTally(const std::string& out) : m_out(out), m_scanned(out.size()) {}
+    // The number of the line that the text appended next belongs to.
+    long CurrentLine() {
+        for (; m_scanned < m_out.size(); ++m_scanned) {
+            if (m_out[m_scanned] == '\n') ++m_lines;
+        }
+        return m_lines + 1;
+    }
+
+  private:
+    const std::string& m_out;
+    size_t m_scanned;
+    long m_lines = 0;
+};
+
+thread_local CLineTally* t_pTally = nullptr;
+
+// Puts a tally in charge for its lifetime, whatever ends the writing.
+class CTallyScope {
+  public:
+    explicit CTallyScope(CLineTally& tally) : m_pOuter(t_pTally) { t_pTally = &tally; }
+    ~CTallyScope() { t_pTally = m_pOuter; }
+    CTallyScope(const CTallyScope&) = delete;
+    CTallyScope& operator=(const CTallyScope&) = delete;
+
+  private:
+    CLineTally* m_pOuter;
+};
+
+// Called just after the Define line's keyword is appended: the object's old lines go, the new
+// Define line is noted.
+void NoteDefineLine(CDocObject& object) {
+    if (t_pTally == nullptr) return;
+    object.ClearLines();
+    object.SetDefineLine(t_pTally->CurrentLine());
+}
+
 void AppendBlockOpening(std::string& out, const std::string& indent, const std::string& label,
                         const char* section) {
     out += kEol;
@@ -47,6 +89,7 @@ void CDocObject::WriteKeywordLines(std::string& out) {
         const size_t lineBreak = text.find_first_of("\r\n");
         if (lineBreak != std::string::npos) text.resize(lineBreak);
         if (text.empty()) continue;
+        if (t_pTally != nullptr) SetKeywordLine(i, t_pTally->CurrentLine());
         out += indent;
         out += "    ";
         out += KeywordName(i);
@@ -60,6 +103,7 @@ void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
     const std::string indent = Indent();
     if (withHeader) {
         AppendBlockOpening(out, indent, GetLabel(), m_pszSection ? m_pszSection : "");
+        NoteDefineLine(*this);
         out += kEol;
     }
     WriteKeywordLines(out);
@@ -72,6 +116,7 @@ void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
     out += kEol;
     out += "Define";
     out += m_pszSection;
+    NoteDefineLine(*this);
     out += kEol;
     const size_t pvcs = CountPvcs();
     MaxPvcs = pvcs > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(pvcs);
@@ -91,6 +136,7 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
     const std::string indent = Indent();
     if (withHeader) {
         AppendBlockOpening(out, indent, GetLabel(), m_pszSection);
+        NoteDefineLine(*this);
         out += ' ';
         out.append(kElanTypeWords.At(Type));
         out += kEol;
@@ -106,6 +152,8 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
 }
 
 void C_Doc_Cfgfile::WriteDefinition(std::string& out, bool) {
+    CLineTally tally(out);
+    const CTallyScope scope(tally);
     for (auto& adapter : Adapters)
         adapter->WriteDefinition(out, true);
 }

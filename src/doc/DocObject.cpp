@@ -38,6 +38,23 @@ const char* CDocObject::KeywordName(int index) const {
     return m_pKeywords[index].name;
 }
 
+long CDocObject::KeywordLine(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= m_keywordLines.size()) return 0;
+    return m_keywordLines[static_cast<size_t>(index)];
+}
+
+void CDocObject::SetKeywordLine(int index, long line) {
+    if (index < 0 || index >= m_nKeywords || line < 0 || line > INT32_MAX) return;
+    if (m_keywordLines.empty()) m_keywordLines.assign(static_cast<size_t>(m_nKeywords), 0);
+    if (static_cast<size_t>(index) < m_keywordLines.size())
+        m_keywordLines[static_cast<size_t>(index)] = static_cast<int32_t>(line);
+}
+
+void CDocObject::ClearLines() {
+    m_nDefineLine = 0;
+    m_keywordLines.clear();
+}
+
 std::string CDocObject::Indent() const {
     return std::string(static_cast<size_t>(m_nLevel > 0 ? m_nLevel : 0) * 4, ' ');
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cfgfile/KeywordTables.h"
 #include "cfgfile/MessageSink.h"
@@ -74,6 +75,15 @@ class CDocObject {
     std::string m_label;
     CTreeNodeRef m_node;
 
+    // Where the object stands in the file last read or saved: the line of its Define line and
+    // of the keyword line that gave each value, 0 for none. An object inserted or pasted since
+    // has none until the file is saved.
+    long DefineLine() const { return m_nDefineLine; }
+    long KeywordLine(int index) const;
+    void SetDefineLine(long line) { m_nDefineLine = line; }
+    void SetKeywordLine(int index, long line);
+    void ClearLines();
+
   protected:
     // The blanks before this object's Define line.
     std::string Indent() const;
@@ -91,6 +101,12 @@ class CDocObject {
                       bool toObject, const CValueReport& report);
     static void TransferRate(Rate& field, std::string& text, bool toObject,
                              const CValueReport& report);
+
+  private:
+    long m_nDefineLine = 0;
+    // One entry per keyword of the table once any line is known, else empty. 32 bits each:
+    // a file of more lines than that could not be held in memory.
+    std::vector<int32_t> m_keywordLines;
 };
 
 // Appends the decimal form of value.
