@@ -7,11 +7,9 @@
 
 namespace netloom {
 
-namespace {
-
 // The decimal number at the start of token (optional sign, then digits), as "%d" would read
 // it, but without its wrap-around: values far outside 32 bits stay outside.
-bool ReadLeadingNumber(std::string_view token, int64_t& out) {
+bool ReadProfileToken(std::string_view token, int64_t& out) {
     size_t i = 0;
     bool negative = false;
     if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
@@ -30,10 +28,8 @@ bool ReadLeadingNumber(std::string_view token, int64_t& out) {
     return true;
 }
 
-}  // namespace
-
-std::vector<int32_t> ReadTrafficProfileNumbers(std::string_view list) {
-    std::vector<int32_t> numbers;
+std::vector<std::string_view> ProfileListTokens(std::string_view list) {
+    std::vector<std::string_view> tokens;
     std::string_view rest = list;
     for (;;) {
         size_t start = 0;
@@ -42,10 +38,18 @@ std::vector<int32_t> ReadTrafficProfileNumbers(std::string_view list) {
         rest.remove_prefix(start);
         if (rest.empty()) break;
         const size_t end = rest.find_first_of(" \t");
-        const std::string_view token = rest.substr(0, end);
+        tokens.push_back(rest.substr(0, end));
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end);
+    }
+    return tokens;
+}
+
+std::vector<int32_t> ReadTrafficProfileNumbers(std::string_view list) {
+    std::vector<int32_t> numbers;
+    for (const std::string_view token : ProfileListTokens(list)) {
         int64_t n = 0;
-        if (!ReadLeadingNumber(token, n) || n == -1) break;
+        const bool read = ReadProfileToken(token, n);
+        if (EndsProfileList(read, n)) break;
         // A number no 32-bit value can hold names no profile; it must not be cut down into
         // one that does.
         if (n >= std::numeric_limits<int32_t>::min() && n <= std::numeric_limits<int32_t>::max())
@@ -76,6 +80,13 @@ ProfileLists BuildProfileLists(std::string_view list, const ProfileNameFn& nameO
         if (taken.count(n) == 0) lists.available.push_back(ProfileEntry{n, name});
     }
     return lists;
+}
+
+std::string PageTrafficProfileList(std::string_view list, const ProfileNameFn& nameOf) {
+    std::vector<int32_t> numbers;
+    for (const ProfileEntry& entry : BuildProfileLists(list, nameOf).prioritized)
+        numbers.push_back(entry.number);
+    return WriteTrafficProfileList(numbers);
 }
 
 }  // namespace netloom

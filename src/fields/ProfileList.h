@@ -13,6 +13,17 @@ namespace netloom {
 // The mapping page offers the adapter's profiles 0..31 at most.
 constexpr int32_t kMaxOfferedProfiles = 32;
 
+// The list's tokens: runs of bytes after white space, each ending before a blank or a tab.
+std::vector<std::string_view> ProfileListTokens(std::string_view list);
+
+// The number at the start of one token (optional sign, then digits), without wrap-around;
+// false when the token does not begin with one.
+bool ReadProfileToken(std::string_view token, int64_t& out);
+// Whether reading a list stops at a token that holds n (ReadProfileToken) or none.
+constexpr bool EndsProfileList(bool read, int64_t n) {
+    return !read || n == -1;
+}
+
 // The numbers at the start of the list's tokens, in order. Reading stops at the first token
 // that does not begin with a number and at the number -1 (neither is returned).
 std::vector<int32_t> ReadTrafficProfileNumbers(std::string_view list);
@@ -39,5 +50,9 @@ struct ProfileLists {
 // ones, ones past the adapter's profiles) are dropped and take nothing from the available
 // list; a number of 32 or more that does name a profile keeps its place in the priority list.
 ProfileLists BuildProfileLists(std::string_view list, const ProfileNameFn& nameOf);
+
+// The list as the "Mapping" page stores it when it is confirmed untouched: the prioritized
+// numbers of BuildProfileLists.
+std::string PageTrafficProfileList(std::string_view list, const ProfileNameFn& nameOf);
 
 }  // namespace netloom

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstdint>
+#include <iterator>
+#include <utility>
 
 #include "cfgfile/WordList.h"
 #include "pages/DataExchange.h"
@@ -24,33 +26,34 @@ CDlgElanLaneAdv::CDlgElanLaneAdv(QWidget* parent)
     struct Row {
         const char* label;
         int32_t* value;
-        int32_t min;
-        int32_t max;
     };
+    // In the order of kLaneAdvancedFields, which gives each its range.
     const Row rows[] = {
-        {"&Aging Time", &AgingTime, 10, 300},
-        {"&Flush Timeout", &FlushTimeout, 1, 4},
-        {"&Join Timeout", &JoinTimeout, 5, 300},
-        {"Max. &Destination ATM Addrs.", &MaxDdVccs, 5, 1024},
-        {"Max. Unknown Frame &Count", &MaxUnknownFrameCount, 1, 10},
-        {"Max. &VCC's", &MaximumOpenCircuits, 0, 1024},
-        {"A&rp Response Time", &ArpResponseTime, 1, 30},
-        {"Forward Dela&yTime", &ForwardDelayTime, 4, 30},
-        {"Max. Arp Re&try Count", &MaxArpRetryCount, 0, 2},
-        {"Max. Destination &MAC Addrs.", &MaxDestinations, 5, 2048},
-        {"Max. Unknown Frame T&ime", &MaxUnknownFrameTime, 1, 60},
-        {"VCC Timeout &Period", &VccTimeoutPeriod, 0, 1080},
+        {"&Aging Time", &AgingTime},
+        {"&Flush Timeout", &FlushTimeout},
+        {"&Join Timeout", &JoinTimeout},
+        {"Max. &Destination ATM Addrs.", &MaxDdVccs},
+        {"Max. Unknown Frame &Count", &MaxUnknownFrameCount},
+        {"Max. &VCC's", &MaximumOpenCircuits},
+        {"A&rp Response Time", &ArpResponseTime},
+        {"Forward Dela&yTime", &ForwardDelayTime},
+        {"Max. Arp Re&try Count", &MaxArpRetryCount},
+        {"Max. Destination &MAC Addrs.", &MaxDestinations},
+        {"Max. Unknown Frame T&ime", &MaxUnknownFrameTime},
+        {"VCC Timeout &Period", &VccTimeoutPeriod},
     };
+    static_assert(std::size(rows) == kLaneAdvancedFields.size());
     constexpr int kRowsPerColumn = 6;
     auto* grid = new QGridLayout(this);
-    int index = 0;
+    size_t index = 0;
     for (const Row& row : rows) {
         QLineEdit* edit = MakeNumberEdit(this);
-        const int column = (index / kRowsPerColumn) * 3;
-        const int line = index % kRowsPerColumn;
+        const int column = static_cast<int>(index / kRowsPerColumn) * 3;
+        const int line = static_cast<int>(index % kRowsPerColumn);
         grid->addWidget(MakeLabel(QString::fromLatin1(row.label), edit, this), line, column);
         grid->addWidget(edit, line, column + 1);
-        m_fields.push_back(CRangedField{row.value, row.min, row.max, edit});
+        const RangedKeyword& range = kLaneAdvancedFields[index];
+        m_fields.push_back(CRangedField{row.value, range.min, range.max, edit});
         ++index;
     }
     grid->setColumnMinimumWidth(2, 24);
@@ -96,12 +99,17 @@ CDlgElanClipAdv::CDlgElanClipAdv(QWidget* parent)
 }
 
 void CDlgElanClipAdv::DoDataExchange(CDataExchange& dx) {
-    dx.Unsigned(m_pVccTimeout, VccTimeoutPeriod);
-    dx.MinMax(VccTimeoutPeriod, 1, 65535);
-    dx.Unsigned(m_pArpTimeout, ArpTimeout);
-    dx.MinMax(ArpTimeout, 1, 6000);
-    dx.Unsigned(m_pOpenCircuits, MaximumOpenCircuits);
-    dx.MinMax(MaximumOpenCircuits, 1, 1024);
+    // In the order of kClipAdvancedFields, which gives each its range.
+    const std::pair<QLineEdit*, int32_t*> fields[] = {
+        {m_pVccTimeout, &VccTimeoutPeriod},
+        {m_pArpTimeout, &ArpTimeout},
+        {m_pOpenCircuits, &MaximumOpenCircuits},
+    };
+    static_assert(std::size(fields) == kClipAdvancedFields.size());
+    for (size_t i = 0; i < kClipAdvancedFields.size(); ++i) {
+        dx.Unsigned(fields[i].first, *fields[i].second);
+        dx.MinMax(*fields[i].second, kClipAdvancedFields[i].min, kClipAdvancedFields[i].max);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -187,7 +195,8 @@ CDlgElanTrace::CDlgElanTrace(QWidget* parent) : CPropertyPage(QStringLiteral("Tr
 
 void CDlgElanTrace::DoDataExchange(CDataExchange& dx) {
     dx.Check(m_pPromiscuous, PromiscuousMode);
-    // Saving rebuilds the mask from the sixteen boxes alone; higher bits do not survive.
+    // Saving rebuilds the mask from the sixteen boxes alone; higher bits do not survive
+    // (TraceMaskOnPage).
     const uint32_t stored = static_cast<uint32_t>(TraceMask);
     uint32_t rebuilt = 0;
     for (int n = 0; n < kTraceClasses; ++n) {

@@ -7,6 +7,7 @@
 
 #include "doc/DocObject.h"
 #include "doc/Elan.h"
+#include "fields/FieldChecks.h"
 #include "pages/PropertyPage.h"
 
 class QCheckBox;
@@ -90,8 +91,6 @@ class CDlgElanTp : public CPropertyPage {
 class CDlgElanTrace : public CPropertyPage {
     Q_OBJECT
   public:
-    static constexpr int kTraceClasses = 16;
-
     explicit CDlgElanTrace(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
 

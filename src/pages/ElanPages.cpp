@@ -82,7 +82,7 @@ void CDlgElan::OnLanTypeClicked(bool tokenRing) {
 CDlgElanLane::CDlgElanLane(QWidget* parent) : CPropertyPage(QStringLiteral("LANE"), parent) {
     m_pServerAddress = new CAtmAddressEdit(this);
     m_pServerAddress->setAccessibleName(QStringLiteral("LAN Emulation Server ATM Address"));
-    m_pLanName = MakeTextEdit(this, kMaxLanName);
+    m_pLanName = MakeTextEdit(this, static_cast<int>(kMaxLanName));
 
     auto* server = new QVBoxLayout;
     server->addWidget(m_pServerAddress);

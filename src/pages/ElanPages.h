@@ -46,7 +46,6 @@ class CDlgElanLane : public CPropertyPage {
     explicit CDlgElanLane(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
 
-    static constexpr int kMaxLanName = 32;
 
     std::string ServerAtmAddress;
     std::string LanName;

@@ -43,8 +43,5 @@ QStringList TrafficProfileNames(C_Doc_Adapter* adapter);
 // hardware defaults, no adapter none), then selects entry selected (none when it has none).
 void FillTrafficProfileList(QComboBox* list, C_Doc_Adapter* adapter, int32_t selected);
 
-// How many values a traffic profile number field knows: any number that names no profile now
-// may name one later, so an unlisted stored number is kept.
-constexpr int32_t kAnyProfileNumber = INT32_MAX;
 
 }  // namespace netloom

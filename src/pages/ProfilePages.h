@@ -26,8 +26,6 @@ class CDlgTp : public CExchangeDialog {
     explicit CDlgTp(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
 
-    static constexpr int32_t kMinBurst = 1;
-    static constexpr int32_t kMaxBurst = 255;
 
     int32_t DescrType = 0;
     int32_t QosClass = 0;

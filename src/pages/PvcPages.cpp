@@ -45,7 +45,7 @@ void CDlgPvc::OnInitPage() {
     // Without VPI bits there is only VPI 0; the field says so and cannot be changed.
     if (PvcLimits(m_nVpiBits).vpiFixed) {
         m_pVpi->setEnabled(false);
-        m_pVpi->setText(QStringLiteral("0"));
+        m_pVpi->setText(QString::number(PvcPageVpi(Vpi, m_nVpiBits)));
     }
 }
 
@@ -77,7 +77,7 @@ void CDlgPvcLane::DoDataExchange(CDataExchange& dx) {
 // "Rfc1577/1483"
 
 CDlgPvcRfc::CDlgPvcRfc(QWidget* parent) : CPropertyPage(QStringLiteral("Rfc1577/1483"), parent) {
-    m_pIpAddress = MakeTextEdit(this, kMaxIpAddress);
+    m_pIpAddress = MakeTextEdit(this, static_cast<int>(kMaxPvcIpAddress));
     m_pIpAddress->setAccessibleName(QStringLiteral("IP Address"));
     m_pAutoIp = new QCheckBox(QStringLiteral("&Auto IP address"), this);
     m_pMacAddress = MakeMacAddressEdit(this);
@@ -104,7 +104,7 @@ CDlgPvcRfc::CDlgPvcRfc(QWidget* parent) : CPropertyPage(QStringLiteral("Rfc1577/
 
 void CDlgPvcRfc::DoDataExchange(CDataExchange& dx) {
     dx.Text(m_pIpAddress, IpAddress);
-    dx.MaxChars(IpAddress, kMaxIpAddress);
+    dx.MaxChars(IpAddress, kMaxPvcIpAddress);
     dx.MacAddress(m_pMacAddress, MacAddress);
     dx.Check(m_pAutoIp, m_bAutoIp);
 }

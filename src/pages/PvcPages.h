@@ -51,8 +51,6 @@ class CDlgPvcRfc : public CPropertyPage {
     explicit CDlgPvcRfc(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
 
-    static constexpr int kMaxIpAddress = 15;
-
     std::string IpAddress;
     std::string MacAddress;
     // Checked: the PVC's IP address is found automatically and stored empty.
