@@ -1,0 +1,47 @@
+#pragma once
+// Configuration checks: what the document holds that a property page would refuse or silently
+// change when it is confirmed untouched, PVCs of one physical adapter that share a VPI/VCI
+// pair, traffic profile numbers that name no profile, and RFC 1483 virtual adapters with more
+// than one PVC. Each finding names its object and the line of the file it comes from, so that
+// an administrator learns of them before a property sheet or the driver does.
+
+#include <string>
+#include <vector>
+
+namespace netloom {
+
+class CDocObject;
+class C_Doc_Cfgfile;
+class CNetloomDoc;
+
+enum class CFindingKind {
+    PageRefuses,         // a check of the page fails: OK is refused until the value is corrected
+    PageChanges,         // confirming the page untouched stores another value
+    DuplicateVpiVci,     // another PVC of the same physical adapter has the pair
+    UnknownProfile,      // a traffic profile number names no profile of the adapter
+    SeveralRfc1483Pvcs,  // an RFC 1483 virtual adapter carries more than one PVC
+};
+
+struct CFinding {
+    CDocObject* object = nullptr;
+    // The keyword of the value concerned, as spelled in its table; empty when none is.
+    std::string keyword;
+    // Starts with the object's label in double quotes, then says what is wrong.
+    std::string text;
+    // The keyword's line in the file last read or saved, else the object's Define line; 0 for
+    // an object inserted or pasted since.
+    long line = 0;
+    CFindingKind kind = CFindingKind::PageRefuses;
+    // The tab title of the page (the dialog title for a traffic profile) for the page
+    // findings; empty for the others.
+    std::string page;
+};
+
+// Every finding of the configuration, in file order: by line, the findings of objects without
+// a line last, in tree order. The configuration must be renumbered (owner links and numbers
+// set), as it is after every read and every edit step. Pages are judged as they are with every
+// optional page present (traffic profiles shown, expert mode).
+std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile);
+std::vector<CFinding> CheckConfiguration(CNetloomDoc& doc);
+
+}  // namespace netloom

@@ -1,0 +1,60 @@
+#pragma once
+// Inside the configuration checks: how findings are worded and placed, and the page contract
+// of each kind of object (what its pages refuse or change when confirmed untouched).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "doc/ConfigChecks.h"
+
+namespace netloom {
+
+class C_Doc_Adapter;
+class C_Doc_TrafficProfile;
+class C_Doc_Elan;
+class C_Doc_TpMapping;
+class C_Doc_Pvc;
+
+// The findings of one object: each text starts with its label in quotes, each line is its
+// keyword's line or else its Define line.
+class CObjectFindings {
+  public:
+    CObjectFindings(CDocObject& object, std::vector<CFinding>& out)
+        : m_object(object), m_out(out) {}
+
+    // keyword: index in the object's table, or -1 for the object as a whole.
+    void Add(CFindingKind kind, int keyword, const std::string& what,
+             const std::string& page = std::string());
+
+    CDocObject& Object() const { return m_object; }
+    // The keyword's value as the file shows it.
+    std::string ValueText(int keyword) const;
+
+  private:
+    CDocObject& m_object;
+    std::vector<CFinding>& m_out;
+};
+
+// What the checks need to know of a physical adapter, found once for all its objects.
+struct CAdapterFacts {
+    C_Doc_Adapter* adapter = nullptr;
+    // How many traffic profile numbers the adapter names: its profiles, or with none the
+    // hardware defaults (GetTrafficProfileName).
+    int32_t offeredProfiles = 0;
+};
+CAdapterFacts FactsOf(C_Doc_Adapter& adapter);
+
+// Why a traffic profile number names nothing, for a finding's text: "which has 3 (0 to 2)".
+std::string OfferedProfilesText(const CAdapterFacts& facts);
+
+// The page contract, page by page in sheet order, every page present.
+void CheckAdapterPages(C_Doc_Adapter& adapter, std::vector<CFinding>& out);
+void CheckProfilePages(C_Doc_TrafficProfile& profile, std::vector<CFinding>& out);
+void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, std::vector<CFinding>& out);
+void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan,
+                       const CAdapterFacts& facts, std::vector<CFinding>& out);
+void CheckPvcPages(C_Doc_Pvc& pvc, const C_Doc_Elan& elan, const CAdapterFacts& facts,
+                   std::vector<CFinding>& out);
+
+}  // namespace netloom
