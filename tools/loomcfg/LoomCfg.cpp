@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "cfgfile/MessageSink.h"
+#include "doc/ConfigChecks.h"
 #include "doc/NetloomDoc.h"
 #include "doc/TreeOutline.h"
 
@@ -29,17 +30,22 @@ constexpr int kExitTrouble = 2;
 
 const char kUsage[] =
     "Usage: loomcfg check FILE...\n"
+    "       loomcfg lint FILE...\n"
     "       loomcfg format FILE [-o OUT]\n"
     "       loomcfg tree [--hide-profiles] FILE\n"
     "       loomcfg --help | --version\n"
     "\n"
     "Reads ATM adapter driver configuration files as Netloom does.\n"
     "  check   print every reader message as FILE:LINE: TEXT\n"
+    "  lint    as check, then every configuration problem as FILE:LINE: warning: TEXT\n"
+    "          (values a property page refuses or changes, VPI/VCI pairs used twice on\n"
+    "          one adapter, traffic profile numbers naming nothing, RFC 1483 virtual\n"
+    "          adapters with more than one PVC)\n"
     "  format  write the file as Netloom saves it (to OUT, or standard output)\n"
     "  tree    print the tree Netloom shows for the file\n"
     "\n"
-    "Exit status: 0 no messages, 1 messages, 2 a file could not be read or written,\n"
-    "or the command line was wrong.\n";
+    "Exit status: 0 no messages (lint: and no problems), 1 messages (lint: or problems),\n"
+    "2 a file could not be read or written, or the command line was wrong.\n";
 
 std::string SystemReason(int error) {
     return std::strerror(error);
@@ -93,6 +99,24 @@ int RunCheck(const std::vector<std::string>& files, std::ostream& out, std::ostr
             status = kExitTrouble;
         else if (count > 0 && status == kExitClean)
             status = kExitMessages;
+    }
+    return status;
+}
+
+int RunLint(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+    if (files.empty()) return Usage(err);
+    int status = kExitClean;
+    for (const auto& file : files) {
+        CNetloomDoc doc;
+        const long count = OpenInto(doc, file, out, err);
+        if (count < 0) {
+            status = kExitTrouble;
+            continue;
+        }
+        const std::vector<CFinding> findings = CheckConfiguration(doc);
+        for (const CFinding& finding : findings)
+            out << file << ':' << finding.line << ": warning: " << finding.text << '\n';
+        if ((count > 0 || !findings.empty()) && status == kExitClean) status = kExitMessages;
     }
     return status;
 }
@@ -170,6 +194,7 @@ int RunLoomCfg(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
 
     if (command == "check") return RunCheck(files, out, err);
+    if (command == "lint") return RunLint(files, out, err);
     if (command == "format") {
         if (files.size() != 1) return Usage(err);
         return RunFormat(files[0], output, out, err);
