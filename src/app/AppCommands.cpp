@@ -24,6 +24,7 @@
 #include "platform/StartProgram.h"
 #include "res/Strings.h"
 #include "ui/MessageService.h"
+#include "view/FindBar.h"
 #include "view/NetloomView.h"
 
 namespace netloom {
@@ -102,6 +103,9 @@ void CNetloomApp::DefineEditCommands() {
     m_commands.Define(
         ID_EDIT_PROPERTIES, [this] { m_view->OnEditProperties(); },
         [this] { return m_view && m_view->IsObjectSelected(); });
+    m_commands.Define(
+        ID_EDIT_FIND, [this] { m_frame->FindBar()->Open(); },
+        [this] { return m_frame->FindBar() != nullptr; });
 }
 
 void CNetloomApp::DefineViewCommands() {

@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "app/AppOptions.h"
 #include "app/CommandTable.h"
@@ -18,6 +19,8 @@
 #include "app/RecentFileList.h"
 #include "app/res/Toolbar.xpm"
 #include "doc/CommandIds.h"
+#include "view/FindBar.h"
+#include "view/NetloomView.h"
 #include "view/TreeImages.h"
 
 namespace netloom {
@@ -88,7 +91,17 @@ QString FirstDroppedFile(const QMimeData* data) {
 }
 
 CMainFrame::CMainFrame(CCommandTable& commands, QWidget* view) : m_commands(commands) {
-    setCentralWidget(view);
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (auto* tree = qobject_cast<CNetloomView*>(view)) {
+        m_findBar = new CFindBar(*tree, client);
+        m_findBar->hide();
+        layout->addWidget(m_findBar);
+    }
+    layout->addWidget(view);
+    setCentralWidget(client);
     setAcceptDrops(true);
     resize(640, 480);
 }
@@ -159,6 +172,8 @@ void CMainFrame::CreateMenus() {
     edit->addSeparator();
     AddItem(edit, ID_EDIT_PROPERTIES, QStringLiteral("Pr&operties\tAlt-Enter"),
             {Keys(Qt::ALT | Qt::Key_Return), Keys(Qt::ALT | Qt::Key_Enter)});
+    edit->addSeparator();
+    AddItem(edit, ID_EDIT_FIND, QStringLiteral("&Find...\tCtrl+F"), {Keys(Qt::CTRL | Qt::Key_F)});
 
     QMenu* view = AddMenu(nullptr, QStringLiteral("&View"));
     AddItem(view, ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));

@@ -17,6 +17,7 @@ class QToolBar;
 namespace netloom {
 
 class CCommandTable;
+class CFindBar;
 class CKeyIndicators;
 class CRecentFileList;
 struct CWebLists;
@@ -24,6 +25,7 @@ struct CWebLists;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
+    // A view that is the configuration tree gets the find bar above it.
     CMainFrame(CCommandTable& commands, QWidget* view);
     ~CMainFrame() override;
 
@@ -38,6 +40,8 @@ class CMainFrame : public QMainWindow {
 
     QMenu* ContextMenu() const { return m_contextMenu; }
     QToolBar* ToolBar() const { return m_toolBar; }
+    // The find bar above the tree, hidden until Edit > Find opens it (null without a tree).
+    CFindBar* FindBar() const { return m_findBar; }
     QLabel* IdleText() const { return m_idleText; }
     CKeyIndicators* KeyIndicators() const { return m_indicators; }
     // The menu-bar action of id (the one that carries the accelerators), or null.
@@ -72,6 +76,7 @@ class CMainFrame : public QMainWindow {
     QList<QAction*> m_recentActions;
     QMenu* m_contextMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
+    CFindBar* m_findBar = nullptr;
     QLabel* m_idleText = nullptr;
     CKeyIndicators* m_indicators = nullptr;
     std::function<bool()> m_canClose;

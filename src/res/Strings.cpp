@@ -62,6 +62,7 @@ constexpr StringEntry kStrings[] = {
     {57616, "Open this document"},
     {57634, "Copy the selection and put it on the Clipboard\nCopy"},
     {57635, "Cut the selection and put it on the Clipboard\nCut"},
+    {57636, "Find the specified text\nFind"},
     {57637, "Insert Clipboard contents\nPaste"},
     {57643, "Undo the last action\nUndo"},
     {57644, "Redo the previously undone action\nRedo"},

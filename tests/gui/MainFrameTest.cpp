@@ -76,7 +76,8 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     App().Commands().UpdateAll();
     EXPECT_EQ(Items(TopMenu(frame, 1)),
               (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
-                           "&Delete\tDel", "-", "Pr&operties\tAlt-Enter"}));
+                           "&Delete\tDel", "-", "Pr&operties\tAlt-Enter", "-",
+                           "&Find...\tCtrl+F"}));
     EXPECT_EQ(Items(TopMenu(frame, 2)),
               (QStringList{"&Toolbar [x]", "&Status Bar [x]", "-", "&Traffic Profiles", "&Advanced",
                            "-", "&Options"}));
@@ -109,12 +110,14 @@ TEST_F(MainFrameTest, AcceleratorsPromptsAndToolTips) {
     EXPECT_EQ(keys(ID_EDIT_PROPERTIES), (QStringList{"Alt+Return", "Alt+Enter"}));
     EXPECT_EQ(keys(ID_EDIT_UNDO), QStringList{"Ctrl+Z"});
     EXPECT_EQ(keys(ID_EDIT_REDO), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
+    EXPECT_EQ(keys(ID_EDIT_FIND), QStringList{"Ctrl+F"});
     EXPECT_EQ(keys(ID_NEXT_PANE), QStringList{"F6"});
     EXPECT_EQ(keys(ID_PREV_PANE), QStringList{"Shift+F6"});
 
     EXPECT_EQ(Action(ID_INSERT_VIRTUAL_ADAPTER)->statusTip(), "Insert Virtual  Adapter (Elan)");
     EXPECT_EQ(Action(ID_INSERT_VIRTUAL_ADAPTER)->toolTip(), "New Virtual Adapter");
     EXPECT_EQ(Action(ID_EDIT_PROPERTIES)->statusTip(), "Edits the current selection's properties");
+    EXPECT_EQ(Action(ID_EDIT_FIND)->statusTip(), "Find the specified text");
     EXPECT_EQ(Action(ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save documents");
     EXPECT_EQ(App().MainFrame()->IdleText()->text(), "For Help, press F1");
     // A disabled item under the pointer shows its prompt too (nothing to cut at the root).
