@@ -48,6 +48,7 @@ CNetloomApp::CNetloomApp(std::vector<std::string> arguments, CAppServices servic
 
 CNetloomApp::~CNetloomApp() {
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    m_doc.SetModifiedObserver(nullptr);  // the document outlives the window it marks
     delete m_help;
     m_frame.reset();  // with the tree view, which lets go of the document's objects
     if (m_editorInstalled) SetObjectEditor(m_previousEditor);
@@ -98,6 +99,9 @@ bool CNetloomApp::InitInstance() {
     m_frame->UpdateRecentFiles(m_recent);
     m_frame->SetCloseHandler([this] { return m_docManager->SaveModified(); });
     connect(m_docManager.get(), &CDocManager::TitleChanged, this, &CNetloomApp::UpdateTitle);
+    m_doc.SetModifiedObserver([this](bool modified) {
+        if (m_frame) m_frame->setWindowModified(modified);
+    });
     connect(m_docManager.get(), &CDocManager::RecentFilesChanged, this,
             [this] { m_frame->UpdateRecentFiles(m_recent); });
     connect(m_docManager.get(), &CDocManager::DocumentReplaced, this,
@@ -166,8 +170,13 @@ int CNetloomApp::ExitInstance() {
 }
 
 void CNetloomApp::UpdateTitle() {
-    if (m_frame)
-        m_frame->setWindowTitle(m_docManager->Title() + QStringLiteral(" - ") + ApplicationName());
+    if (!m_frame) return;
+    // The unsaved-changes mark goes where the placeholder stands; one in the file's own name
+    // is doubled, which shows it as it is.
+    QString title = m_docManager->Title();
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_frame->setWindowTitle(title + QStringLiteral("[*] - ") + ApplicationName());
+    m_frame->setWindowModified(m_doc.IsModified());
 }
 
 void CNetloomApp::UpdateCommandStates() {

@@ -64,7 +64,7 @@ TEST_F(FileCommandsTest, NewConfigurationIsSavedUnderItsModelName) {
     Trigger(ID_FILE_SAVE);
     EXPECT_EQ(m_dialogs.proposals, QStringList{TempPath("ka-210x.cfg")});
     EXPECT_EQ(App().DocManager().PathName(), TempPath("first.cfg"));
-    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("first.cfg - Netloom"));
+    EXPECT_EQ(Caption(), QStringLiteral("first.cfg - Netloom"));
     EXPECT_EQ(View().RootNode()->text(0), TempPath("first.cfg"));
     EXPECT_EQ(Bytes(TempPath("first.cfg")).toStdString(), Doc().ConfigurationText());
 
@@ -143,7 +143,7 @@ TEST_F(FileCommandsTest, MissingFileBecomesAModifiedConfigurationOnItsPath) {
     EXPECT_EQ(Messages()[0], "Cannot open the file \"" + path + "\":\nNo such file or directory");
     EXPECT_EQ(m_editor.edited, std::vector<std::string>{"cfgfile"});
     EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("missing.cfg - Netloom"));
+    EXPECT_EQ(Caption(), QStringLiteral("missing.cfg* - Netloom"));
     EXPECT_EQ(Outline(), QStringList{"0 0 " + path});
     EXPECT_EQ(Doc().Cfgfile().m_name, path.toStdString());
 
@@ -168,7 +168,7 @@ TEST_F(FileCommandsTest, SaveChangesQuestionGuardsNewOpenAndClose) {
     m_messages->Script({MsgAnswer::No});
     Trigger(ID_FILE_NEW);
     EXPECT_TRUE(Doc().Cfgfile().Adapters.empty());
-    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("ka-210x - Netloom"));
+    EXPECT_EQ(Caption(), QStringLiteral("ka-210x - Netloom"));
     EXPECT_EQ(Messages().last(), "Save changes to " + path + "?");
     EXPECT_EQ(Bytes(path).count("DefineAdapter"), 2) << "No saves nothing";
 

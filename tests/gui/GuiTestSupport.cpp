@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTimer>
+#include <QWindow>
 #include <cstdlib>
 
 #include "app/MainFrame.h"
@@ -114,6 +115,11 @@ QStringList NetloomTest::Outline(bool visibleOnly) {
     for (int i = 0; i < View().topLevelItemCount(); ++i)
         AddOutline(View().topLevelItem(i), 0, visibleOnly, out);
     return out;
+}
+
+QString NetloomTest::Caption() {
+    const QWindow* window = m_app->MainFrame()->windowHandle();
+    return window ? window->title() : QString();
 }
 
 QAction* NetloomTest::Action(int id) {

@@ -109,6 +109,8 @@ class NetloomTest : public ::testing::Test {
     void Trigger(int id);
 
     QStringList Messages() { return m_messages->Texts(); }
+    // The main window's caption as the window manager shows it (with the unsaved mark).
+    QString Caption();
     // Runs body while a modal dialog opens; close is called with it and must close it.
     static void WhileModal(const std::function<void()>& body,
                            const std::function<void(QWidget*)>& close);

@@ -75,7 +75,7 @@ TEST_F(StartupTest, WithoutAFileTheAdapterTypeDecides) {
     m_editor.model = 1;
     ASSERT_TRUE(Start({}));
     EXPECT_EQ(m_editor.edited, std::vector<std::string>{"cfgfile"});
-    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("ka-3301 - Netloom"));
+    EXPECT_EQ(Caption(), QStringLiteral("ka-3301 - Netloom"));
     EXPECT_TRUE(App().MainFrame()->isVisible());
     m_app.reset();
 
