@@ -47,7 +47,10 @@ QString AbsolutePath(const QString& path) {
 }
 
 CDocManager::CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs)
-    : m_doc(doc), m_recent(recent), m_dialogs(dialogs) {}
+    : m_doc(doc), m_recent(recent), m_dialogs(dialogs) {
+    connect(&m_watch, &CFileWatch::Changed, this, &CDocManager::OnFileChangedElsewhere);
+    connect(&m_watch, &CFileWatch::Removed, this, &CDocManager::OnFileRemovedElsewhere);
+}
 
 std::string CDocManager::GetTitle() const {
     return Encode(m_title);
@@ -81,6 +84,7 @@ void CDocManager::DeleteContents() {
 bool CDocManager::NewDocumentStep() {
     DeleteContents();
     m_pathName.clear();
+    m_watch.Stop();
     m_doc.SetModifiedFlag(false);
     return true;
 }
@@ -90,9 +94,11 @@ bool CDocManager::OpenDocumentStep(const std::string& path) {
     QByteArray bytes;
     QString error;
     if (!ReadConfigurationFile(file, bytes, error)) {
+        m_watch.Stop();
         ReportFileError(QStringLiteral("open"), file, error);
         return false;
     }
+    m_watch.Watch(file, bytes);
     DeleteContents();
     Serialize(false, bytes);
     m_doc.SetModifiedFlag(false);
@@ -112,9 +118,9 @@ bool CDocManager::SaveDocumentStep(const std::string& path) {
     const QString file = Decode(path);
     QString error;
     bool written = false;
+    QByteArray bytes;
     {
         CWaitCursor wait;
-        QByteArray bytes;
         Serialize(true, bytes);
         written = WriteConfigurationFile(file, bytes, error);
     }
@@ -122,6 +128,7 @@ bool CDocManager::SaveDocumentStep(const std::string& path) {
         ReportFileError(QStringLiteral("save"), file, error);
         return false;
     }
+    m_watch.Watch(file, bytes);
     m_doc.SetModifiedFlag(false);
     return true;
 }
@@ -134,7 +141,10 @@ void CDocManager::ReportFileError(const QString& what, const QString& path, cons
 }
 
 bool CDocManager::OpenDocumentFile(const QString& path) {
-    if (!SaveModified()) return false;
+    return SaveModified() && ReplaceDocument(path);
+}
+
+bool CDocManager::ReplaceDocument(const QString& path) {
     if (path.isEmpty()) {
         m_title = DefaultTitle();
         if (!OnNewDocument(m_doc, *this)) {
@@ -190,6 +200,7 @@ bool CDocManager::DoSave(const QString& path, bool replace) {
         if (target.isEmpty()) return false;
         target = AbsolutePath(target);
     }
+    if (!ConfirmOverwrite(target)) return false;
     if (!OnSaveDocument(m_doc, *this, m_view, Encode(target))) return false;
     if (replace) SetPathName(Encode(target), true);
     return true;
@@ -204,6 +215,46 @@ bool CDocManager::SaveModified() {
     if (answer == MsgAnswer::Cancel) return false;
     if (answer == MsgAnswer::Yes) return OnFileSave();
     return true;
+}
+
+bool CDocManager::ConfirmOverwrite(const QString& path) {
+    if (path != m_watch.Path() || !m_watch.TakeChangeOnDisk()) return true;
+    const QString text =
+        QStringLiteral("The file %1 was changed by another program since it was opened. "
+                       "Overwrite it?")
+            .arg(path);
+    if (Messages().Show(m_window, text, MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::Yes)
+        return true;
+    // What is shown is not what the file holds.
+    m_doc.SetModifiedFlag(true);
+    return false;
+}
+
+void CDocManager::OnFileChangedElsewhere() {
+    const QString path = m_watch.Path();  // a copy: reading the file again watches it anew
+    const bool modified = m_doc.IsModified();
+    const QString text =
+        modified ? QStringLiteral("The file %1 was changed by another program. "
+                                  "Reload it and lose your changes?")
+                 : QStringLiteral("The file %1 was changed by another program. Reload it?");
+    const MsgAnswer answer =
+        Messages().Show(m_window, text.arg(path), MsgIcon::Warning,
+                        modified ? MsgButtons::YesNoDefaultNo : MsgButtons::YesNo);
+    if (answer == MsgAnswer::Yes) {
+        // The user has just chosen to lose the changes: no question whether to save them.
+        ReplaceDocument(path);
+    } else {
+        m_doc.SetModifiedFlag(true);
+    }
+}
+
+void CDocManager::OnFileRemovedElsewhere() {
+    Messages().Show(m_window,
+                    QStringLiteral("The file %1 was deleted or moved by another program. Save "
+                                   "keeps your configuration under its name.")
+                        .arg(m_watch.Path()),
+                    MsgIcon::Warning, MsgButtons::Ok);
+    m_doc.SetModifiedFlag(true);
 }
 
 }  // namespace netloom

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "app/FileWatch.h"
 #include "doc/DocLifecycle.h"
 #include "view/NetloomView.h"
 
@@ -37,6 +38,12 @@ class CDocManager : public QObject, public CDocFramework {
     // the save failed, so the document must stay.
     bool SaveModified();
 
+    // Asks whether to read the file again after another program changed it (Yes reads it as
+    // File Open does, No keeps the document as modified); tells when the file is gone.
+    void OnFileChangedElsewhere();
+    void OnFileRemovedElsewhere();
+    CFileWatch& FileWatch() { return m_watch; }
+
     const QString& PathName() const { return m_pathName; }
     const QString& Title() const { return m_title; }
     // The tree root's label: the path, or the title while there is none.
@@ -62,6 +69,10 @@ class CDocManager : public QObject, public CDocFramework {
     // Saves to path, or asks for a path first when it is empty; replace makes the saved file
     // the document's path.
     bool DoSave(const QString& path, bool replace);
+    // Opens or creates the configuration (path empty: a new one) without asking to save.
+    bool ReplaceDocument(const QString& path);
+    // False when the user would rather not write over a file another program has changed.
+    bool ConfirmOverwrite(const QString& path);
     void DeleteContents();
     // Moves the configuration between the document and a file's bytes: loading reads bytes
     // into the (emptied) document, storing builds the whole text into bytes in one block.
@@ -75,6 +86,7 @@ class CDocManager : public QObject, public CDocFramework {
     QPointer<QWidget> m_window;
     QString m_pathName;
     QString m_title = DefaultTitle();
+    CFileWatch m_watch;
 };
 
 // The absolute, cleaned form of path, relative to the current directory.

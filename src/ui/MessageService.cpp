@@ -41,6 +41,10 @@ class CBoxMessageService : public CMessageService {
             case MsgButtons::YesNo:
                 box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
                 break;
+            case MsgButtons::YesNoDefaultNo:
+                box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+                box.setDefaultButton(QMessageBox::No);
+                break;
             case MsgButtons::YesNoCancel:
                 box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
                 break;

@@ -13,7 +13,8 @@ class QWidget;
 namespace netloom {
 
 enum class MsgIcon { None, Information, Warning, Question, Critical };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose Yes loses something; Enter alone must not answer it.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoDefaultNo, YesNoCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 class CMessageService {

@@ -32,6 +32,17 @@ bool CFakeEditor::ChooseVirtualAdapterType(int& type) {
     return answer;
 }
 
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 QString SettingsText() {
     const std::unique_ptr<QSettings> settings = CNetloomApp::Settings();
     settings->sync();

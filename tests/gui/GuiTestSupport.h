@@ -125,6 +125,10 @@ class NetloomTest : public ::testing::Test {
     QString m_startDir;
 };
 
+// A file's bytes (empty when it cannot be read), and writing them in place.
+QByteArray Bytes(const QString& path);
+void Write(const QString& path, const QByteArray& bytes);
+
 // Points the settings, desktop files and runtime files below home, so that no test touches
 // the user's own, and forgets any system folder set outside.
 void UsePrivateHome(const QString& home);
