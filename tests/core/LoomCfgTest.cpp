@@ -60,6 +60,68 @@ TEST_F(LoomCfgTest, CheckPrintsMessagesInReadingOrderAcrossFiles) {
     EXPECT_EQ(m_err.str(), "loomcfg: " + m_dir + ": Is a directory\n");
 }
 
+TEST_F(LoomCfgTest, LintPrintsMessagesThenFindingsWithExitStatuses) {
+    const std::string clean = Write("clean.cfg", "DefineAdapter\nEndAdapter\n");
+    const std::string warned = Write("warned.cfg",
+                                     "DefineAdapter\nDefineVirtualAdapter LanEmulation\n"
+                                     "EndVirtualAdapter\nDefinePvc\nVpi 3\nUserInstance 0\n"
+                                     "EndPvc\nEndAdapter\n");
+    const std::string both = Write("both.cfg", "DefineAdapter\nFoo\nMaxVpiBits 7\nEndAdapter\n");
+    EXPECT_EQ(Run({"lint", clean}), 0);
+    EXPECT_EQ(m_out.str(), "");
+    EXPECT_EQ(Run({"lint", clean, warned}), 1);
+    EXPECT_EQ(m_out.str(), warned + ":5: warning: \"Pvc 0: Vpi/Vci 3/32 - Data Direct\": Vpi 3 "
+                                    "becomes 0, since MaxVpiBits is 0.\n");
+    EXPECT_EQ(Run({"lint", both, m_dir + "/missing.cfg", clean}), 2);
+    EXPECT_EQ(m_out.str(),
+              both + ":2: In \"Adapter\" definition: Illegal keyword \"Foo\" ignored.\n" + both +
+                  ":1: warning: \"Physical ATM Adapter 0\": MaxVciBits 10 is refused on the "
+                  "\"Advanced\" page: Please enter an integer between 7 and 3.\n" +
+                  both +
+                  ":3: warning: \"Physical ATM Adapter 0\": MaxVpiBits 7 is refused on the "
+                  "\"Advanced\" page: Please enter an integer between 0 and 5.\n");
+    EXPECT_EQ(m_err.str(), "loomcfg: " + m_dir + "/missing.cfg: No such file or directory\n");
+    EXPECT_EQ(Run({"check", both}), 1);  // check itself does not look further
+    EXPECT_EQ(m_out.str(),
+              both + ":2: In \"Adapter\" definition: Illegal keyword \"Foo\" ignored.\n");
+}
+
+// On every configuration file of the source tree, lint prints exactly what check prints, then
+// only warnings, each with a line of the file.
+TEST_F(LoomCfgTest, LintBeginsWithWhatCheckPrintsOnEveryTestFile) {
+    const std::string root = NETLOOM_SOURCE_DIR;
+    std::vector<std::string> files = {root + "/examples/ka-210x.cfg"};
+    for (const char* dir : {"/fuzz/corpus/cfgfile", "/tests/reliability/data"}) {
+        const std::string list = m_dir + "/list";
+        std::system(("ls " + root + dir + "/*.cfg > " + list).c_str());
+        std::istringstream names(Read(list));
+        for (std::string name; std::getline(names, name);)
+            files.push_back(name);
+    }
+    ASSERT_GT(files.size(), 10u);
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const int checkStatus = Run({"check", file});
+        const std::string checked = m_out.str();
+        const int lintStatus = Run({"lint", file});
+        const std::string linted = m_out.str();
+        ASSERT_EQ(linted.substr(0, checked.size()), checked);
+        std::istringstream rest(linted.substr(checked.size()));
+        const long lines = test::CountLines(Read(file));
+        bool warned = false;
+        for (std::string line; std::getline(rest, line);) {
+            ASSERT_EQ(line.rfind(file + ":", 0), 0u) << line;
+            const std::string after = line.substr(file.size() + 1);
+            const long number = std::atol(after.c_str());
+            EXPECT_GE(number, 1) << line;
+            EXPECT_LE(number, lines) << line;
+            EXPECT_NE(after.find(": warning: \""), std::string::npos) << line;
+            warned = true;
+        }
+        EXPECT_EQ(lintStatus, checkStatus == 0 && !warned ? 0 : 1);
+    }
+}
+
 TEST_F(LoomCfgTest, FormatWritesWhatSaveWrites) {
     const std::string in = Write(
         "in.cfg", "DefineAdapter\nDefineVirtualAdapter Rfc1483\nEndVirtualAdapter\nEndAdapter\n");
@@ -148,11 +210,13 @@ TEST_F(LoomCfgTest, UsageErrors) {
     EXPECT_NE(m_err.str().find("Usage: loomcfg"), std::string::npos);
     EXPECT_EQ(Run({"frobnicate", "x"}), 2);
     EXPECT_EQ(Run({"check"}), 2);
+    EXPECT_EQ(Run({"lint"}), 2);
     EXPECT_EQ(Run({"format", "a", "b"}), 2);
     EXPECT_EQ(Run({"format", "a", "-o"}), 2);
     EXPECT_EQ(Run({"tree", "--bogus", "a"}), 2);
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(m_out.str().find("Usage: loomcfg"), std::string::npos);
+    EXPECT_NE(m_out.str().find("loomcfg lint FILE..."), std::string::npos);
     EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_NE(m_out.str().find("loomcfg (Netloom) "), std::string::npos);
 }
