@@ -89,34 +89,25 @@ int Usage(std::ostream& err) {
     return kExitTrouble;
 }
 
-int RunCheck(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+// check, and with lint the configuration checks after each file's messages.
+int RunCheck(const std::vector<std::string>& files, bool lint, std::ostream& out,
+             std::ostream& err) {
     if (files.empty()) return Usage(err);
     int status = kExitClean;
     for (const auto& file : files) {
         CNetloomDoc doc;
-        const long count = OpenInto(doc, file, out, err);
-        if (count < 0)
-            status = kExitTrouble;
-        else if (count > 0 && status == kExitClean)
-            status = kExitMessages;
-    }
-    return status;
-}
-
-int RunLint(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
-    if (files.empty()) return Usage(err);
-    int status = kExitClean;
-    for (const auto& file : files) {
-        CNetloomDoc doc;
-        const long count = OpenInto(doc, file, out, err);
+        long count = OpenInto(doc, file, out, err);
         if (count < 0) {
             status = kExitTrouble;
             continue;
         }
-        const std::vector<CFinding> findings = CheckConfiguration(doc);
-        for (const CFinding& finding : findings)
-            out << file << ':' << finding.line << ": warning: " << finding.text << '\n';
-        if ((count > 0 || !findings.empty()) && status == kExitClean) status = kExitMessages;
+        if (lint) {
+            for (const CFinding& finding : CheckConfiguration(doc)) {
+                out << file << ':' << finding.line << ": warning: " << finding.text << '\n';
+                ++count;
+            }
+        }
+        if (count > 0 && status == kExitClean) status = kExitMessages;
     }
     return status;
 }
@@ -193,8 +184,8 @@ int RunLoomCfg(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
     }
 
-    if (command == "check") return RunCheck(files, out, err);
-    if (command == "lint") return RunLint(files, out, err);
+    if (command == "check" || command == "lint")
+        return RunCheck(files, command == "lint", out, err);
     if (command == "format") {
         if (files.size() != 1) return Usage(err);
         return RunFormat(files[0], output, out, err);
