@@ -37,8 +37,8 @@ bool IsObjectKind(NodeKind kind) {
 }
 
 bool IsInTrafficProfileGroup(NodeKind kind) {
-    return kind == NODE_TRAFFIC_PROFILES || kind == NODE_TRAFFIC_PROFILE ||
-           kind == NODE_MAPPINGS || kind == NODE_MAPPING;
+    return kind == NODE_TRAFFIC_PROFILES || kind == NODE_TRAFFIC_PROFILE || kind == NODE_MAPPINGS ||
+           kind == NODE_MAPPING;
 }
 
 }  // namespace
@@ -52,7 +52,8 @@ std::vector<FindMatch> FindMatches(C_Doc_Cfgfile& cfgfile, const std::string& ro
         // A hidden group node is no object the user could look for.
         if (hidden && !IsObjectKind(node.kind)) continue;
         const bool objectNode = IsObjectKind(node.kind) && node.object != nullptr;
-        if (ContainsNoCase(node.label, text) || (objectNode && AnyValueContains(*node.object, text)))
+        if (ContainsNoCase(node.label, text) ||
+            (objectNode && AnyValueContains(*node.object, text)))
             matches.push_back({node.kind, node.label, node.object, hidden});
     }
     return matches;

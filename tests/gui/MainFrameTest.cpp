@@ -74,10 +74,10 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
         bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Edit", "&View", "&Insert", "&Help"}));
     App().Commands().UpdateAll();
-    EXPECT_EQ(Items(TopMenu(frame, 1)),
-              (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
-                           "&Delete\tDel", "-", "Pr&operties\tAlt-Enter", "-",
-                           "&Find...\tCtrl+F"}));
+    EXPECT_EQ(
+        Items(TopMenu(frame, 1)),
+        (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                     "&Delete\tDel", "-", "Pr&operties\tAlt-Enter", "-", "&Find...\tCtrl+F"}));
     EXPECT_EQ(Items(TopMenu(frame, 2)),
               (QStringList{"&Toolbar [x]", "&Status Bar [x]", "-", "&Traffic Profiles", "&Advanced",
                            "-", "&Options"}));
