@@ -36,12 +36,10 @@ TEST(FindMatchesTest, LabelsAndFileFormsOfTheExample) {
         {"KA-210X", false, {"ka-210x.cfg"}},
         {"0/10", false, {"Pvc 0: Vpi/Vci 0/100 - ControlDirect"}},
         {"virtual adapters", false, {"Virtual Adapters", "Virtual Adapters"}},
-        {"ETHERNET", false, {lane0}},
         // Values: a LAN name, an IP address, an address in part and in another case.
         {"engineering", false, {lane0}},
         {"192.168.40.1", false, {clip1, "Pvc 1: Vpi/Vci 0/200"}},
         {"1A 2B 3C", false, {lane0, clip1, mpe2}},
-        {"00 a0 24", false, {"Pvc 0: Vpi/Vci 1/33"}},
         // Enumeration words, rates and masks as the file writes them.
         {"token-ring", false, {clip1, mpe2, lane3}},
         {"100 Mbps", false, {"Physical ATM Adapter 1"}},
@@ -57,7 +55,6 @@ TEST(FindMatchesTest, LabelsAndFileFormsOfTheExample) {
          {"Traffic Profile Mappings", "Traffic Profile Mapping 0 - LaneDataType",
           "Traffic Profile Mapping 1 - LaneCtrlType", "Traffic Profile Mappings",
           "Traffic Profile Mapping 2 - AnyClassicalIPType", "Traffic Profile Mappings"}},
-        {"no such text", true, {}},
         {"", true, {}},
     };
     for (const Case& c : cases)
