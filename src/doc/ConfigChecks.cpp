@@ -66,8 +66,8 @@ namespace {
 constexpr int kElanDefaultTrafficProfile = 5;
 constexpr int kPvcTrafficProfileSelector = 5;
 
-void CheckProfileNumber(CDocObject& object, int keyword, int32_t number,
-                        const CAdapterFacts& facts, std::vector<CFinding>& out) {
+void CheckProfileNumber(CDocObject& object, int keyword, int32_t number, const CAdapterFacts& facts,
+                        std::vector<CFinding>& out) {
     if (!object.IsKeywordUsed(keyword)) return;  // not part of the file for this type
     if (number >= 0 && number < facts.offeredProfiles) return;
     CObjectFindings(object, out)
@@ -131,8 +131,8 @@ void CheckAdapter(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
             CheckMappingPages(*mapping, *elan, facts, out);
         for (auto& pvc : elan->Pvcs) {
             CheckPvcPages(*pvc, *elan, facts, out);
-            CheckProfileNumber(*pvc, kPvcTrafficProfileSelector, pvc->TrafficProfileSelector,
-                               facts, out);
+            CheckProfileNumber(*pvc, kPvcTrafficProfileSelector, pvc->TrafficProfileSelector, facts,
+                               out);
         }
     }
     CheckSharedVpiVci(adapter, out);

@@ -98,7 +98,8 @@ class CPageJudge {
         const int32_t stored = UntouchedListIndex(value, entries, validCount);
         if (stored != value) {
             const std::string before = words ? Shown(words->At(value), value) : WriteDecimal(value);
-            const std::string after = words ? Shown(words->At(stored), stored) : WriteDecimal(stored);
+            const std::string after =
+                words ? Shown(words->At(stored), stored) : WriteDecimal(stored);
             const std::string beforeText = words ? std::string(words->At(value)) : before;
             const std::string afterText = words ? std::string(words->At(stored)) : after;
             Change(keyword, beforeText, afterText, before, after,
@@ -108,8 +109,8 @@ class CPageJudge {
     }
     // A rate's unit list: a changed unit only counts when the file text changes with it.
     int32_t UnitList(int keyword, const Rate& rate) {
-        const int32_t stored = UntouchedListIndex(rate.Unit, kRateUnitWords.count,
-                                                  kRateUnitWords.count);
+        const int32_t stored =
+            UntouchedListIndex(rate.Unit, kRateUnitWords.count, kRateUnitWords.count);
         const std::string before = WriteRate(rate.Value, rate.Unit);
         const std::string after = WriteRate(rate.Value, stored);
         Change(keyword, before, after, before, after,
@@ -145,6 +146,7 @@ class CPageJudge {
 
 // The keyword indexes of the objects' tables, as their TransferKeyword numbers them.
 namespace kw {
+// clang-format off
 enum Adapter { EmptyCells, EnableSvcSupport, FramingMode, IlmiRegisterAddresses, LecsAtmAddress,
                MasterTiming, MaxLineRate, MaxPvcs, MaxVciBits, MaxVpiBits, UniVersion };
 enum Profile { DescrType, QosClass, PeakRate, SustainedRate, MaxBurstSize };
@@ -157,19 +159,26 @@ enum Elan { AgingTime, ArpResponseTime, ArpServer, ArpTimeout, ElanAtmAddress,
 enum Pvc { PvcAtmAddress, PvcType, Vpi, Vci, UserInstance, TrafficProfileSelector,
            PvcIpAddress, MacAddress };
 enum Mapping { VcType, MappingAtmAddress, AddressMask, TrafficProfileList };
+// clang-format on
 }  // namespace kw
 
 // The number fields of the two advanced pages, in the order of kLaneAdvancedFields and
 // kClipAdvancedFields, which give their keywords and ranges.
-int32_t C_Doc_Elan::* const kLaneAdvancedMembers[] = {
-    &C_Doc_Elan::AgingTime,           &C_Doc_Elan::FlushTimeout,
-    &C_Doc_Elan::JoinTimeout,         &C_Doc_Elan::MaxDdVccs,
-    &C_Doc_Elan::MaxUnknownFrameCount, &C_Doc_Elan::MaximumOpenCircuits,
-    &C_Doc_Elan::ArpResponseTime,     &C_Doc_Elan::ForwardDelayTime,
-    &C_Doc_Elan::MaxArpRetryCount,    &C_Doc_Elan::MaxDestinations,
-    &C_Doc_Elan::MaxUnknownFrameTime, &C_Doc_Elan::VccTimeoutPeriod,
+int32_t C_Doc_Elan::*const kLaneAdvancedMembers[] = {
+    &C_Doc_Elan::AgingTime,
+    &C_Doc_Elan::FlushTimeout,
+    &C_Doc_Elan::JoinTimeout,
+    &C_Doc_Elan::MaxDdVccs,
+    &C_Doc_Elan::MaxUnknownFrameCount,
+    &C_Doc_Elan::MaximumOpenCircuits,
+    &C_Doc_Elan::ArpResponseTime,
+    &C_Doc_Elan::ForwardDelayTime,
+    &C_Doc_Elan::MaxArpRetryCount,
+    &C_Doc_Elan::MaxDestinations,
+    &C_Doc_Elan::MaxUnknownFrameTime,
+    &C_Doc_Elan::VccTimeoutPeriod,
 };
-int32_t C_Doc_Elan::* const kClipAdvancedMembers[] = {
+int32_t C_Doc_Elan::*const kClipAdvancedMembers[] = {
     &C_Doc_Elan::VccTimeoutPeriod,
     &C_Doc_Elan::ArpTimeout,
     &C_Doc_Elan::MaximumOpenCircuits,
@@ -195,8 +204,7 @@ void CheckAdapterPages(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
         page.CheckBox(kw::EnableSvcSupport, adapter.EnableSvcSupport);
         page.CheckBox(kw::IlmiRegisterAddresses, adapter.IlmiRegisterAddresses);
         // The list offers two of the three versions; the third is kept.
-        page.List(kw::UniVersion, adapter.UniVersion, 2, kUniVersionWords.count,
-                  &kUniVersionWords);
+        page.List(kw::UniVersion, adapter.UniVersion, 2, kUniVersionWords.count, &kUniVersionWords);
         // An empty stored address is what "Wellknown address" stands for and stays empty.
         std::string parsed;
         if (page.Atm(kw::LecsAtmAddress, adapter.LecsAtmAddress, &parsed))
@@ -328,16 +336,15 @@ bool SameTokens(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan,
-                       const CAdapterFacts& facts, std::vector<CFinding>& out) {
+void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan, const CAdapterFacts& facts,
+                       std::vector<CFinding>& out) {
     CObjectFindings findings(mapping, out);
     {
         CPageJudge page(findings, "General");
         page.Atm(kw::MappingAtmAddress, mapping.AtmAddress);
         page.Atm(kw::AddressMask, mapping.AddressMask);
         // A LAN Emulation virtual adapter's mappings have a ninth type, "Multicast".
-        const int32_t entries =
-            kVcTypeWords.count + (elan.Type == ELAN_LANE ? 1 : 0);
+        const int32_t entries = kVcTypeWords.count + (elan.Type == ELAN_LANE ? 1 : 0);
         page.List(kw::VcType, mapping.VcType, entries, entries, &kVcTypeWords);
     }
     {

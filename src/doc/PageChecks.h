@@ -52,8 +52,8 @@ std::string OfferedProfilesText(const CAdapterFacts& facts);
 void CheckAdapterPages(C_Doc_Adapter& adapter, std::vector<CFinding>& out);
 void CheckProfilePages(C_Doc_TrafficProfile& profile, std::vector<CFinding>& out);
 void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, std::vector<CFinding>& out);
-void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan,
-                       const CAdapterFacts& facts, std::vector<CFinding>& out);
+void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan, const CAdapterFacts& facts,
+                       std::vector<CFinding>& out);
 void CheckPvcPages(C_Doc_Pvc& pvc, const C_Doc_Elan& elan, const CAdapterFacts& facts,
                    std::vector<CFinding>& out);
 

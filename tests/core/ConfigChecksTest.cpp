@@ -43,7 +43,8 @@ const char kAtmMessage[] =
     "separated by blanks.";
 
 const CheckCase kCases[] = {
-    {"defaults pass every page", "DefineAdapter\nDefineTrafficProfile\nEndTrafficProfile\n"
+    {"defaults pass every page",
+     "DefineAdapter\nDefineTrafficProfile\nEndTrafficProfile\n"
      "DefineVirtualAdapter LanEmulation\nDefineProfileMapping\nEndProfileMapping\n"
      "EndVirtualAdapter\nDefinePvc\nUserInstance 0\nEndPvc\n"
      "DefineVirtualAdapter ClassicalIp\nEndVirtualAdapter\n"
@@ -215,7 +216,8 @@ TEST(ConfigChecks, InsertedObjectsHaveNoLineUntilTheFileIsSaved) {
 // Every finding's line holds its keyword, or is its object's Define line; after a save, the
 // lines are those of the saved text and reading it back finds exactly the same.
 TEST(ConfigChecks, LinesFollowTheFileThroughASave) {
-    const char* files[] = {"examples/ka-210x.cfg", "fuzz/corpus/cfgfile/example.cfg",
+    const char* files[] = {"examples/ka-210x.cfg",
+                           "fuzz/corpus/cfgfile/example.cfg",
                            "fuzz/corpus/cfgfile/older-words.cfg",
                            "fuzz/corpus/cfgfile/pvc-references.cfg",
                            "fuzz/corpus/cfgfile/values-and-line-ends.cfg",
@@ -224,7 +226,8 @@ TEST(ConfigChecks, LinesFollowTheFileThroughASave) {
         long line = 1;
         size_t start = 0;
         for (size_t i = 0; i < text.size() && line < number; ++i) {
-            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+            if (text[i] == '\n' ||
+                (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
                 ++line;
                 start = i + 1;
             }
@@ -237,13 +240,13 @@ TEST(ConfigChecks, LinesFollowTheFileThroughASave) {
             const std::string line = lineAt(text, finding.line);
             const size_t first = line.find_first_not_of(" \t\v\f");
             const std::string word = line.substr(first == std::string::npos ? 0 : first);
-            const bool keyword = !finding.keyword.empty() &&
-                                 EqualsNoCase(word.substr(0, finding.keyword.size()),
-                                              finding.keyword);
+            const bool keyword =
+                !finding.keyword.empty() &&
+                EqualsNoCase(word.substr(0, finding.keyword.size()), finding.keyword);
             const bool define = EqualsNoCase(word.substr(0, 6), "Define") &&
                                 finding.line == finding.object->DefineLine();
-            EXPECT_TRUE(keyword || define) << finding.line << ": " << line << " for "
-                                           << finding.text;
+            EXPECT_TRUE(keyword || define)
+                << finding.line << ": " << line << " for " << finding.text;
         }
     };
     for (const char* file : files) {
@@ -267,10 +270,11 @@ std::string LargeConfiguration(size_t& objects) {
     for (int a = 0; a < 10; ++a) {
         text += "DefineAdapter\nMaxVpiBits 2\nMaxVciBits 8\n";
         for (int p = 0; p < 10; ++p)
-            text += "DefineTrafficProfile\nDescrType NoClpScr\nPeakRate 10 Mbps\nEndTrafficProfile\n";
+            text +=
+                "DefineTrafficProfile\nDescrType NoClpScr\nPeakRate 10 Mbps\nEndTrafficProfile\n";
         for (int e = 0; e < 100; ++e) {
             const int type = e % 3;
-            text += std::string("DefineVirtualAdapter ") + (type == 0 ? "LanEmulation\n"
+            text += std::string("DefineVirtualAdapter ") + (type == 0   ? "LanEmulation\n"
                                                             : type == 1 ? "ClassicalIp\n"
                                                                         : "Rfc1483\n");
             text += "AtmAddress 39 00 00 00 00 00 00 00 00 00 00 00 00 88 88 88 88 88 88 00\n";

@@ -70,8 +70,9 @@ TEST_F(LoomCfgTest, LintPrintsMessagesThenFindingsWithExitStatuses) {
     EXPECT_EQ(Run({"lint", clean}), 0);
     EXPECT_EQ(m_out.str(), "");
     EXPECT_EQ(Run({"lint", clean, warned}), 1);
-    EXPECT_EQ(m_out.str(), warned + ":5: warning: \"Pvc 0: Vpi/Vci 3/32 - Data Direct\": Vpi 3 "
-                                    "becomes 0, since MaxVpiBits is 0.\n");
+    EXPECT_EQ(m_out.str(), warned +
+                               ":5: warning: \"Pvc 0: Vpi/Vci 3/32 - Data Direct\": Vpi 3 "
+                               "becomes 0, since MaxVpiBits is 0.\n");
     EXPECT_EQ(Run({"lint", both, m_dir + "/missing.cfg", clean}), 2);
     EXPECT_EQ(m_out.str(),
               both + ":2: In \"Adapter\" definition: Illegal keyword \"Foo\" ignored.\n" + both +

@@ -56,7 +56,7 @@ std::vector<std::string> FileValues(CDocObject& object) {
 }
 
 struct COutcome {
-    bool reached = true;   // the page came to the front
+    bool reached = true;  // the page came to the front
     bool accepted = false;
     std::set<std::string> changed;  // keywords whose file value differs afterwards
     QStringList tabs;
@@ -74,24 +74,26 @@ class PageContractTest : public PagesTest {
             object.SerializeProperties(store);
         }
         const std::vector<std::string> before = FileValues(object);
-        outcome.accepted = Run([&] { return object.EditProperties(); }, [&](QDialog& dialog) {
-            if (auto* sheet = qobject_cast<CPropertySheet*>(&dialog)) {
-                outcome.tabs = TabTitles(*sheet);
-                if (page > 0) {
-                    ClickTab(*sheet, outcome.tabs.value(page));
-                    if (sheet->ActiveIndex() != page) {
-                        outcome.reached = false;
-                        ClickCancel(dialog);
-                        return;
-                    }
-                }
-            }
-            ClickOk(dialog);
-            if (dialog.isVisible()) ClickCancel(dialog);
-        });
+        outcome.accepted = Run([&] { return object.EditProperties(); },
+                               [&](QDialog& dialog) {
+                                   if (auto* sheet = qobject_cast<CPropertySheet*>(&dialog)) {
+                                       outcome.tabs = TabTitles(*sheet);
+                                       if (page > 0) {
+                                           ClickTab(*sheet, outcome.tabs.value(page));
+                                           if (sheet->ActiveIndex() != page) {
+                                               outcome.reached = false;
+                                               ClickCancel(dialog);
+                                               return;
+                                           }
+                                       }
+                                   }
+                                   ClickOk(dialog);
+                                   if (dialog.isVisible()) ClickCancel(dialog);
+                               });
         const std::vector<std::string> after = FileValues(object);
         for (size_t i = 0; i < before.size(); ++i) {
-            if (before[i] != after[i]) outcome.changed.insert(object.KeywordName(static_cast<int>(i)));
+            if (before[i] != after[i])
+                outcome.changed.insert(object.KeywordName(static_cast<int>(i)));
         }
         CArchive load(saved.data(), saved.size());
         object.SerializeProperties(load);
@@ -120,7 +122,8 @@ class PageContractTest : public PagesTest {
         Tally(first);
         const QString firstPage = first.tabs.value(0);  // empty for the profile dialog
         const CPageFindings onFirst = FindingsOn(findings, object, firstPage);
-        EXPECT_EQ(!first.accepted, onFirst.refuses) << object.GetLabel() << " page " << firstPage.toStdString();
+        EXPECT_EQ(!first.accepted, onFirst.refuses)
+            << object.GetLabel() << " page " << firstPage.toStdString();
         if (first.accepted) {
             EXPECT_EQ(first.changed, onFirst.changes) << object.GetLabel();
         }
@@ -172,10 +175,14 @@ class PageContractTest : public PagesTest {
     }
 
     void Tally(const COutcome& outcome) {
-        if (!outcome.reached) ++m_unreached;
-        else if (!outcome.accepted) ++m_refused;
-        else if (!outcome.changed.empty()) ++m_changed;
-        else ++m_clean;
+        if (!outcome.reached)
+            ++m_unreached;
+        else if (!outcome.accepted)
+            ++m_refused;
+        else if (!outcome.changed.empty())
+            ++m_changed;
+        else
+            ++m_clean;
     }
 
     CScopedOptions m_allPages{true, true};
@@ -208,8 +215,8 @@ const char kEdgeValues[] =
 
 TEST_F(PageContractTest, FindingsOfEveryPageMatchWhatThePagesDo) {
     int compared = CheckDocument(kEdgeValues);
-    for (const char* file : {"fuzz/corpus/cfgfile/values-and-line-ends.cfg",
-                             "fuzz/corpus/cfgfile/older-words.cfg"}) {
+    for (const char* file :
+         {"fuzz/corpus/cfgfile/values-and-line-ends.cfg", "fuzz/corpus/cfgfile/older-words.cfg"}) {
         SCOPED_TRACE(file);
         std::ifstream in(std::string(NETLOOM_SOURCE_DIR) + "/" + file, std::ios::binary);
         std::ostringstream text;
@@ -225,8 +232,8 @@ TEST_F(PageContractTest, FindingsOfEveryPageMatchWhatThePagesDo) {
     EXPECT_GT(m_changed, 5);
     EXPECT_GT(m_clean, 10);
     EXPECT_GT(m_unreached, 0);
-    std::printf("pages compared %d: refused %d, changed %d, clean %d, out of reach %d\n",
-                compared, m_refused, m_changed, m_clean, m_unreached);
+    std::printf("pages compared %d: refused %d, changed %d, clean %d, out of reach %d\n", compared,
+                m_refused, m_changed, m_clean, m_unreached);
 }
 
 }  // namespace
