@@ -23,9 +23,11 @@ void CDocObject::ReadKeywordLine(CConfigReader& ar, const std::string& keyword,
                   FormatString(IDS_ILLEGAL_KEYWORD, {m_pszSection ? m_pszSection : "", keyword}));
         return;
     }
+    StartValueTransfer();
     TransferKeyword(index, value, true, ar.ValueReport());
-    // The same keyword again: its later value wins, and so does its line.
-    SetKeywordLine(index, ar.LineNumber());
+    // The line that holds the value: the same keyword again gives its later value and line,
+    // unless it holds none the member could take.
+    if (ValueTaken()) SetKeywordLine(index, ar.LineNumber());
 }
 
 void CDocObject::ReadDefinition(CConfigReader& ar) {

@@ -59,21 +59,37 @@ std::string CDocObject::Indent() const {
     return std::string(static_cast<size_t>(m_nLevel > 0 ? m_nLevel : 0) * 4, ' ');
 }
 
+namespace {
+// Set by the value-form helpers each time they parse text into a member: whether the member
+// took the value. Read by the reader to tell the line that holds a value from one that did not.
+thread_local bool t_bValueTaken = false;
+}  // namespace
+
+void CDocObject::StartValueTransfer() {
+    t_bValueTaken = false;
+}
+
+bool CDocObject::ValueTaken() {
+    return t_bValueTaken;
+}
+
 void AppendDecimal(std::string& out, int32_t value) {
     out += std::to_string(value);
 }
 
 void CDocObject::TransferBoolean(int32_t& field, std::string& text, bool toObject) {
-    if (toObject)
+    if (toObject) {
         field = ReadBoolean(text) ? 1 : 0;
-    else
+        t_bValueTaken = true;
+    } else
         text = WriteBoolean(field);
 }
 
 void CDocObject::TransferInteger(int32_t& field, std::string& text, bool toObject) {
     if (toObject) {
         int32_t value;
-        if (ScanDecimal(text, value)) field = value;
+        t_bValueTaken = ScanDecimal(text, value);
+        if (t_bValueTaken) field = value;
     } else {
         text = WriteDecimal(field);
     }
@@ -82,17 +98,20 @@ void CDocObject::TransferInteger(int32_t& field, std::string& text, bool toObjec
 void CDocObject::TransferHexMask(int32_t& field, std::string& text, bool toObject) {
     if (toObject) {
         int32_t value;
-        if (ScanHex(text, value)) field = value;
+        t_bValueTaken = ScanHex(text, value);
+        if (t_bValueTaken) field = value;
     } else {
         text = WriteHex4(field);
     }
 }
 
 void CDocObject::TransferText(std::string& field, std::string& text, bool toObject) {
-    if (toObject)
+    if (toObject) {
         field = text;
-    else
+        t_bValueTaken = true;
+    } else {
         text = field;
+    }
 }
 
 void CDocObject::TransferEnum(int index, int32_t& field, const WordList& words, std::string& text,
@@ -102,6 +121,7 @@ void CDocObject::TransferEnum(int index, int32_t& field, const WordList& words, 
         return;
     }
     const int found = words.Find(text);
+    t_bValueTaken = found >= 0;
     if (found < 0) {
         report.Report(IDS_ILLEGAL_VALUE,
                       FormatString(IDS_ILLEGAL_VALUE, {text, KeywordName(index)}));
@@ -117,7 +137,9 @@ void CDocObject::TransferRate(Rate& field, std::string& text, bool toObject,
         return;
     }
     std::string badUnit;
-    if (ReadRate(text, field.Value, field.Unit, badUnit) == RateRead::UnknownUnit)
+    const RateRead read = ReadRate(text, field.Value, field.Unit, badUnit);
+    t_bValueTaken = read != RateRead::NoNumber;
+    if (read == RateRead::UnknownUnit)
         report.Report(IDS_ILLEGAL_RATE_UNIT, FormatString(IDS_ILLEGAL_RATE_UNIT, {badUnit}));
 }
 

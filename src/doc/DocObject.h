@@ -92,6 +92,12 @@ class CDocObject {
     // Reads the object's keyword lines until its end keyword; other lines are reported.
     void ReadKeywordLine(CConfigReader& ar, const std::string& keyword, std::string& value);
 
+    // Whether the TransferKeyword into a member since StartValueTransfer stored its value: a
+    // value without a number, or an enumeration word not in its list, leaves the member as
+    // it was.
+    static void StartValueTransfer();
+    static bool ValueTaken();
+
     // Value-form helpers for TransferKeyword.
     static void TransferBoolean(int32_t& field, std::string& text, bool toObject);
     static void TransferInteger(int32_t& field, std::string& text, bool toObject);

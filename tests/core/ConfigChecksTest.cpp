@@ -92,6 +92,16 @@ const CheckCase kCases[] = {
      "DefineAdapter\nMaxLineRate 1\nMaxLineRate 156 Mbps\nEndAdapter\n",
      {"3: \"Physical ATM Adapter 0\": MaxLineRate 156 Mbps is refused on the \"Traffic Control\" "
       "page: Please enter an integer between 1 and 155."}},
+    {"a line whose value the member could not take holds nothing",
+     "DefineAdapter\nMaxVpiBits 5\nDefineVirtualAdapter LanEmulation\nEndVirtualAdapter\n"
+     "DefinePvc\nUserInstance 0\nVci 40\nVci none\nEndPvc\nDefinePvc\nUserInstance 0\n"
+     "Vci x\nEndPvc\nEndAdapter\n",
+     {"1: \"Physical ATM Adapter 0\": MaxVciBits 10 is refused on the \"Advanced\" page: Please "
+      "enter an integer between 5 and 5.",
+      "7: \"Pvc 0: Vpi/Vci 0/40 - Data Direct\": Vci 40 is refused on the \"General\" page: "
+      "Please enter an integer between 1 and 31.",
+      "10: \"Pvc 1: Vpi/Vci 0/32 - Data Direct\": Vci 32 is refused on the \"General\" page: "
+      "Please enter an integer between 1 and 31."}},
     {"trace bits above the sixteen classes go",
      "DefineAdapter\nDefineVirtualAdapter Rfc1483\nTraceMask 1ffff\nEndVirtualAdapter\n"
      "EndAdapter\n",
