@@ -36,6 +36,7 @@ class CLineTally {
 };
 
 thread_local CLineTally* t_pTally = nullptr;
+thread_local int t_nKeepLines = 0;
 
 // Puts a tally in charge for its lifetime, whatever ends the writing.
 class CTallyScope {
@@ -151,7 +152,20 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
     }
 }
 
+CKeepFileLines::CKeepFileLines() {
+    ++t_nKeepLines;
+}
+
+CKeepFileLines::~CKeepFileLines() {
+    --t_nKeepLines;
+}
+
 void C_Doc_Cfgfile::WriteDefinition(std::string& out, bool) {
+    if (t_nKeepLines > 0) {
+        for (auto& adapter : Adapters)
+            adapter->WriteDefinition(out, true);
+        return;
+    }
     CLineTally tally(out);
     const CTallyScope scope(tally);
     for (auto& adapter : Adapters)

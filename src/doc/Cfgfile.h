@@ -36,4 +36,15 @@ class C_Doc_Cfgfile : public CDocObject {
     std::vector<std::unique_ptr<C_Doc_Adapter>> Adapters;
 };
 
+// Writing the whole file text moves every object's lines to the text written, as saving needs.
+// While one of these exists, writing leaves the lines as they are: for text that does not go
+// to the document's file (printing, a mail attachment).
+class CKeepFileLines {
+  public:
+    CKeepFileLines();
+    ~CKeepFileLines();
+    CKeepFileLines(const CKeepFileLines&) = delete;
+    CKeepFileLines& operator=(const CKeepFileLines&) = delete;
+};
+
 }  // namespace netloom

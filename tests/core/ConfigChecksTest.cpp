@@ -10,6 +10,7 @@
 #include "cfgfile/WordList.h"
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
+#include "doc/Cfgfile.h"
 #include "doc/ConfigChecks.h"
 #include "doc/Elan.h"
 #include "doc/Pvc.h"
@@ -212,6 +213,13 @@ TEST(ConfigChecks, InsertedObjectsHaveNoLineUntilTheFileIsSaved) {
     ASSERT_EQ(before.size(), 2u);
     EXPECT_EQ(before[0].rfind("8: \"Pvc 0:", 0), 0u);
     EXPECT_EQ(before[1].rfind("0: \"Pvc 1:", 0), 0u);
+
+    // Text that is only printed leaves the lines alone.
+    {
+        const CKeepFileLines printing;
+        doc.ConfigurationText();
+    }
+    EXPECT_EQ(Findings(doc), before);
 
     // Saved, every line is one of the text written, and reading it back finds the same.
     const std::string saved = doc.ConfigurationText();
