@@ -130,6 +130,19 @@ void C_Doc_Cfgfile::ReadDefinition(CConfigReader& ar) {
         Adapters.back()->SetDefineLine(ar.LineNumber());
         Adapters.back()->ReadDefinition(ar);
     }
+    m_nLinesGeneration = NewLinesGeneration();
+    for (auto& adapter : Adapters) {
+        adapter->SetLinesGeneration(m_nLinesGeneration);
+        for (auto& profile : adapter->TrafficProfiles)
+            profile->SetLinesGeneration(m_nLinesGeneration);
+        for (auto& elan : adapter->VirtualAdapters) {
+            elan->SetLinesGeneration(m_nLinesGeneration);
+            for (auto& mapping : elan->Mappings)
+                mapping->SetLinesGeneration(m_nLinesGeneration);
+            for (auto& pvc : elan->Pvcs)
+                pvc->SetLinesGeneration(m_nLinesGeneration);
+        }
+    }
 }
 
 }  // namespace netloom

@@ -20,7 +20,9 @@ constexpr const char* kEol = "\r\n";
 // notes nothing: its lines would not be those of a file.
 class CLineTally {
   public:
-    explicit CLineTally(const std::string& out) : m_out(out), m_scanned(out.size()) {}
+    CLineTally(const std::string& out, uint64_t generation)
+        : m_out(out), m_scanned(out.size()), m_nGeneration(generation) {}
+    uint64_t Generation() const { return m_nGeneration; }
     // The number of the line that the text appended next belongs to.
     long CurrentLine() {
         for (; m_scanned < m_out.size(); ++m_scanned) {
@@ -33,6 +35,7 @@ class CLineTally {
     const std::string& m_out;
     size_t m_scanned;
     long m_lines = 0;
+    uint64_t m_nGeneration;
 };
 
 thread_local CLineTally* t_pTally = nullptr;
@@ -56,6 +59,7 @@ void NoteDefineLine(CDocObject& object) {
     if (t_pTally == nullptr) return;
     object.ClearLines();
     object.SetDefineLine(t_pTally->CurrentLine());
+    object.SetLinesGeneration(t_pTally->Generation());
 }
 
 void AppendBlockOpening(std::string& out, const std::string& indent, const std::string& label,
@@ -166,7 +170,8 @@ void C_Doc_Cfgfile::WriteDefinition(std::string& out, bool) {
             adapter->WriteDefinition(out, true);
         return;
     }
-    CLineTally tally(out);
+    m_nLinesGeneration = NewLinesGeneration();
+    CLineTally tally(out, m_nLinesGeneration);
     const CTallyScope scope(tally);
     for (auto& adapter : Adapters)
         adapter->WriteDefinition(out, true);

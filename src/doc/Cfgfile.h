@@ -34,6 +34,8 @@ class C_Doc_Cfgfile : public CDocObject {
     int32_t m_nReserved = 0;
     std::string m_name;
     std::vector<std::unique_ptr<C_Doc_Adapter>> Adapters;
+    // The generation of the lines of the file last read or saved (CDocObject::LinesGeneration).
+    uint64_t m_nLinesGeneration = 0;
 };
 
 // Writing the whole file text moves every object's lines to the text written, as saving needs.

@@ -27,13 +27,19 @@ void CObjectFindings::Add(CFindingKind kind, int keyword, const std::string& wha
     finding.kind = kind;
     finding.page = page;
     finding.keyword = keyword >= 0 ? m_object.KeywordName(keyword) : "";
-    finding.line = keyword >= 0 ? m_object.KeywordLine(keyword) : 0;
-    if (finding.line == 0) finding.line = m_object.DefineLine();
+    if (m_object.LinesGeneration() == m_out.linesGeneration) {
+        finding.line = keyword >= 0 ? m_object.KeywordLine(keyword) : 0;
+        if (finding.line == 0) finding.line = m_object.DefineLine();
+    }
     finding.text = '"';
     finding.text += m_object.GetLabel();
     finding.text += "\": ";
     finding.text += what;
-    m_out.push_back(std::move(finding));
+    m_out.findings.push_back(std::move(finding));
+}
+
+long CFindingList::DefineLineOf(const CDocObject& object) const {
+    return object.LinesGeneration() == linesGeneration ? object.DefineLine() : 0;
 }
 
 std::string CObjectFindings::ValueText(int keyword) const {
@@ -67,7 +73,7 @@ constexpr int kElanDefaultTrafficProfile = 5;
 constexpr int kPvcTrafficProfileSelector = 5;
 
 void CheckProfileNumber(CDocObject& object, int keyword, int32_t number, const CAdapterFacts& facts,
-                        std::vector<CFinding>& out) {
+                        CFindingList& out) {
     if (!object.IsKeywordUsed(keyword)) return;  // not part of the file for this type
     if (number >= 0 && number < facts.offeredProfiles) return;
     CObjectFindings(object, out)
@@ -89,11 +95,11 @@ struct CPvcPlace {
     }
 };
 
-void CheckSharedVpiVci(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
+void CheckSharedVpiVci(C_Doc_Adapter& adapter, CFindingList& out) {
     std::vector<CPvcPlace> places;
     for (auto& elan : adapter.VirtualAdapters) {
         for (auto& pvc : elan->Pvcs)
-            places.push_back(CPvcPlace{pvc->DefineLine(), places.size(), pvc.get()});
+            places.push_back(CPvcPlace{out.DefineLineOf(*pvc), places.size(), pvc.get()});
     }
     if (places.size() < 2) return;
     std::sort(places.begin(), places.end());
@@ -112,7 +118,7 @@ void CheckSharedVpiVci(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
     }
 }
 
-void CheckAdapter(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
+void CheckAdapter(C_Doc_Adapter& adapter, CFindingList& out) {
     const CAdapterFacts facts = FactsOf(adapter);
     CheckAdapterPages(adapter, out);
     for (auto& profile : adapter.TrafficProfiles)
@@ -141,16 +147,18 @@ void CheckAdapter(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
 }  // namespace
 
 std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
-    std::vector<CFinding> findings;
+    CFindingList list;
+    list.linesGeneration = cfgfile.m_nLinesGeneration;
     for (auto& adapter : cfgfile.Adapters)
-        CheckAdapter(*adapter, findings);
+        CheckAdapter(*adapter, list);
+    std::vector<CFinding>& findings = list.findings;
     // Found in tree order; a line-less finding keeps its place behind every line.
     std::stable_sort(findings.begin(), findings.end(), [](const CFinding& a, const CFinding& b) {
         const long x = a.line > 0 ? a.line : LONG_MAX;
         const long y = b.line > 0 ? b.line : LONG_MAX;
         return x < y;
     });
-    return findings;
+    return std::move(findings);
 }
 
 std::vector<CFinding> CheckConfiguration(CNetloomDoc& doc) {

@@ -1,5 +1,7 @@
 #include "doc/DocObject.h"
 
+#include <atomic>
+
 #include "cfgfile/LineReader.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
@@ -48,6 +50,11 @@ void CDocObject::SetKeywordLine(int index, long line) {
     if (m_keywordLines.empty()) m_keywordLines.assign(static_cast<size_t>(m_nKeywords), 0);
     if (static_cast<size_t>(index) < m_keywordLines.size())
         m_keywordLines[static_cast<size_t>(index)] = static_cast<int32_t>(line);
+}
+
+uint64_t CDocObject::NewLinesGeneration() {
+    static std::atomic<uint64_t> s_last{0};
+    return ++s_last;
 }
 
 void CDocObject::ClearLines() {

@@ -83,6 +83,12 @@ class CDocObject {
     void SetDefineLine(long line) { m_nDefineLine = line; }
     void SetKeywordLine(int index, long line);
     void ClearLines();
+    // Which reading or saving the lines come from: an object kept aside (by the edit history)
+    // while the file was saved keeps lines of a file that is no longer there.
+    uint64_t LinesGeneration() const { return m_nLinesGeneration; }
+    void SetLinesGeneration(uint64_t generation) { m_nLinesGeneration = generation; }
+    // A generation no reading or saving has had before.
+    static uint64_t NewLinesGeneration();
 
   protected:
     // The blanks before this object's Define line.
@@ -110,6 +116,7 @@ class CDocObject {
 
   private:
     long m_nDefineLine = 0;
+    uint64_t m_nLinesGeneration = 0;
     // One entry per keyword of the table once any line is known, else empty. 32 bits each:
     // a file of more lines than that could not be held in memory.
     std::vector<int32_t> m_keywordLines;

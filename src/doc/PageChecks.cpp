@@ -197,7 +197,7 @@ void CheckRangedFields(CPageJudge& page, C_Doc_Elan& elan,
 
 }  // namespace
 
-void CheckAdapterPages(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
+void CheckAdapterPages(C_Doc_Adapter& adapter, CFindingList& out) {
     CObjectFindings findings(adapter, out);
     {
         CPageJudge page(findings, "General");
@@ -228,7 +228,7 @@ void CheckAdapterPages(C_Doc_Adapter& adapter, std::vector<CFinding>& out) {
     }
 }
 
-void CheckProfilePages(C_Doc_TrafficProfile& profile, std::vector<CFinding>& out) {
+void CheckProfilePages(C_Doc_TrafficProfile& profile, CFindingList& out) {
     CObjectFindings findings(profile, out);
     CPageJudge page(findings, "Traffic Profile Properties");
     page.List(kw::DescrType, profile.DescrType, kDescrTypeWords.count, kDescrTypeWords.count,
@@ -249,7 +249,7 @@ void CheckProfilePages(C_Doc_TrafficProfile& profile, std::vector<CFinding>& out
                    MaxRateForUnit(sustainedUnit));
 }
 
-void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, std::vector<CFinding>& out) {
+void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, CFindingList& out) {
     CObjectFindings findings(elan, out);
     {
         CPageJudge page(findings, "General");
@@ -337,7 +337,7 @@ bool SameTokens(std::string_view a, std::string_view b) {
 }  // namespace
 
 void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan, const CAdapterFacts& facts,
-                       std::vector<CFinding>& out) {
+                       CFindingList& out) {
     CObjectFindings findings(mapping, out);
     {
         CPageJudge page(findings, "General");
@@ -363,7 +363,7 @@ void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan, const C
 }
 
 void CheckPvcPages(C_Doc_Pvc& pvc, const C_Doc_Elan& elan, const CAdapterFacts& facts,
-                   std::vector<CFinding>& out) {
+                   CFindingList& out) {
     CObjectFindings findings(pvc, out);
     const int32_t vpiBits = facts.adapter ? facts.adapter->MaxVpiBits : 0;
     {

@@ -16,12 +16,19 @@ class C_Doc_Elan;
 class C_Doc_TpMapping;
 class C_Doc_Pvc;
 
+// The findings being gathered, and the generation of lines that belong to the file.
+struct CFindingList {
+    std::vector<CFinding> findings;
+    uint64_t linesGeneration = 0;
+    // The object's Define line, or 0 when its lines are not those of the file.
+    long DefineLineOf(const CDocObject& object) const;
+};
+
 // The findings of one object: each text starts with its label in quotes, each line is its
 // keyword's line or else its Define line.
 class CObjectFindings {
   public:
-    CObjectFindings(CDocObject& object, std::vector<CFinding>& out)
-        : m_object(object), m_out(out) {}
+    CObjectFindings(CDocObject& object, CFindingList& out) : m_object(object), m_out(out) {}
 
     // keyword: index in the object's table, or -1 for the object as a whole.
     void Add(CFindingKind kind, int keyword, const std::string& what,
@@ -33,7 +40,7 @@ class CObjectFindings {
 
   private:
     CDocObject& m_object;
-    std::vector<CFinding>& m_out;
+    CFindingList& m_out;
 };
 
 // What the checks need to know of a physical adapter, found once for all its objects.
@@ -49,12 +56,12 @@ CAdapterFacts FactsOf(C_Doc_Adapter& adapter);
 std::string OfferedProfilesText(const CAdapterFacts& facts);
 
 // The page contract, page by page in sheet order, every page present.
-void CheckAdapterPages(C_Doc_Adapter& adapter, std::vector<CFinding>& out);
-void CheckProfilePages(C_Doc_TrafficProfile& profile, std::vector<CFinding>& out);
-void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, std::vector<CFinding>& out);
+void CheckAdapterPages(C_Doc_Adapter& adapter, CFindingList& out);
+void CheckProfilePages(C_Doc_TrafficProfile& profile, CFindingList& out);
+void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, CFindingList& out);
 void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan, const CAdapterFacts& facts,
-                       std::vector<CFinding>& out);
+                       CFindingList& out);
 void CheckPvcPages(C_Doc_Pvc& pvc, const C_Doc_Elan& elan, const CAdapterFacts& facts,
-                   std::vector<CFinding>& out);
+                   CFindingList& out);
 
 }  // namespace netloom

@@ -229,6 +229,17 @@ TEST(ConfigChecks, InsertedObjectsHaveNoLineUntilTheFileIsSaved) {
     EXPECT_EQ(after, Findings(reread));
     EXPECT_EQ(after[0].rfind("41: \"Pvc 0:", 0), 0u) << after[0];
     EXPECT_EQ(after[1].rfind("50: \"Pvc 1:", 0), 0u) << after[1];
+
+    // A PVC kept aside while the file is saved (as the edit history keeps a deleted one) has
+    // no line in the saved file when it comes back.
+    std::unique_ptr<CDocObject> aside = doc.RemoveObject(doc.m_pCurElan->Pvcs[0].get());
+    ASSERT_NE(aside, nullptr);
+    doc.ConfigurationText();
+    ASSERT_TRUE(doc.AddPastedObject(std::move(aside)));
+    const std::vector<std::string> back = Findings(doc);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].rfind("41: \"Pvc 0: Vpi/Vci 0/3000", 0), 0u) << back[0];
+    EXPECT_EQ(back[1].rfind("0: \"Pvc 1: Vpi/Vci 0/2000", 0), 0u) << back[1];
 }
 
 // Every finding's line holds its keyword, or is its object's Define line; after a save, the
