@@ -85,10 +85,6 @@ const CheckCase kCases[] = {
       "\"LANE Advanced\" page: Please enter an integer between 10 and 300.",
       "5: \"Virtual Adapter 0 - Ethernet LanEmulation\": VccTimeoutPeriod 2000 is refused on the "
       "\"LANE Advanced\" page: Please enter an integer between 0 and 1080."}},
-    {"a value without a line of its own is placed on the Define line",
-     "DefineAdapter\nMaxVpiBits 3\nEndAdapter\n",
-     {"1: \"Physical ATM Adapter 0\": MaxVciBits 10 is refused on the \"Advanced\" page: Please "
-      "enter an integer between 3 and 7."}},
     {"the later of two lines of one keyword holds the value",
      "DefineAdapter\nMaxLineRate 1\nMaxLineRate 156 Mbps\nEndAdapter\n",
      {"3: \"Physical ATM Adapter 0\": MaxLineRate 156 Mbps is refused on the \"Traffic Control\" "
@@ -177,26 +173,6 @@ TEST(ConfigChecks, EachRuleWithItsLine) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(FindingsOf(c.text), c.expected);
     }
-}
-
-TEST(ConfigChecks, FindingsNameObjectKeywordKindAndPage) {
-    CNetloomDoc doc;
-    Open(doc,
-         "DefineAdapter\nDefineVirtualAdapter LanEmulation\nEndVirtualAdapter\n"
-         "DefinePvc\nVpi 3\nUserInstance 0\nEndPvc\nDefinePvc\nVpi 3\nUserInstance 0\nEndPvc\n"
-         "EndAdapter\n");
-    const std::vector<CFinding> findings = CheckConfiguration(doc);
-    ASSERT_EQ(findings.size(), 3u);
-    C_Doc_Elan& elan = *doc.Cfgfile().Adapters[0]->VirtualAdapters[0];
-    EXPECT_EQ(findings[0].object, elan.Pvcs[0].get());
-    EXPECT_EQ(findings[0].keyword, "Vpi");
-    EXPECT_EQ(findings[0].kind, CFindingKind::PageChanges);
-    EXPECT_EQ(findings[0].page, "General");
-    EXPECT_EQ(findings[1].object, elan.Pvcs[1].get());
-    EXPECT_EQ(findings[1].kind, CFindingKind::DuplicateVpiVci);
-    EXPECT_EQ(findings[1].keyword, "");
-    EXPECT_EQ(findings[1].line, 8);  // the later PVC's DefinePvc line
-    EXPECT_EQ(findings[2].line, 9);
 }
 
 TEST(ConfigChecks, InsertedObjectsHaveNoLineUntilTheFileIsSaved) {
