@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDragEnterEvent>
-#include <QElapsedTimer>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <ctime>
 
 #include "archive/ClipObject.h"
 #include "doc/CommandIds.h"
@@ -221,12 +221,12 @@ TEST_F(ClipboardTest, PastingALargeBlockCostsInProportionToIt) {
         mime->setData(CNetloomView::kClipboardFormat, LargeAdapterBlock(n, n / 4));
         QApplication::clipboard()->setMimeData(mime);
         Select({});
-        QElapsedTimer timer;
-        timer.start();
+        // Processor time of this program: other tests running beside it do not count.
+        const std::clock_t start = std::clock();
         Trigger(ID_EDIT_PASTE);
         QApplication::processEvents();
         Trigger(ID_FILE_SAVE);
-        return timer.elapsed();
+        return static_cast<qint64>((std::clock() - start) * 1000 / CLOCKS_PER_SEC);
     };
     // The best of two runs each, so that a stall of the machine is not taken for the cost.
     const qint64 small = std::max<qint64>(std::min(pasteAndSave(8000), pasteAndSave(8000)), 10);

@@ -96,7 +96,7 @@ TEST_F(EditCommandsTest, ConfirmedInsertsAddSelectedNodes) {
     EXPECT_EQ(CurrentLabel(), QStringLiteral("Physical ATM Adapter 2"));
     EXPECT_EQ(m_editor.edited,
               (std::vector<std::string>{"pvc", "mapping", "profile", "type", "elan", "adapter"}));
-    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("ka-210x.cfg - Netloom"));
+    EXPECT_EQ(Caption(), QStringLiteral("ka-210x.cfg* - Netloom"));
 }
 
 TEST_F(EditCommandsTest, CancelledInsertLeavesDocumentAndTreeAlone) {
@@ -253,7 +253,7 @@ TEST_F(EditCommandsTest, CancelledNewLeavesAnEmptyConsistentDocument) {
     EXPECT_EQ(Doc().m_pCurAdapter, nullptr);
     EXPECT_EQ(Doc().m_pCurElan, nullptr);
     EXPECT_TRUE(Doc().Cfgfile().Adapters.empty());
-    EXPECT_EQ(App().MainFrame()->windowTitle(), QStringLiteral("Untitled - Netloom"));
+    EXPECT_EQ(Caption(), QStringLiteral("Untitled - Netloom"));
     EXPECT_FALSE(Enabled(ID_EDIT_DELETE));
 
     m_editor.answer = true;
