@@ -17,6 +17,7 @@
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/NetloomApp.h"
+#include "app/ProblemsDock.h"
 #include "app/WebPages.h"
 #include "doc/CommandIds.h"
 #include "doc/InsertCommands.h"
@@ -117,6 +118,11 @@ void CNetloomApp::DefineViewCommands() {
         [this] { m_frame->statusBar()->setVisible(m_frame->statusBar()->isHidden()); }, Rule(),
         [this] { return !m_frame->statusBar()->isHidden(); });
     m_commands.Define(
+        ID_VIEW_PROBLEMS,
+        [this] { m_frame->ProblemsDock()->setVisible(m_frame->ProblemsDock()->isHidden()); },
+        [this] { return m_frame->ProblemsDock() != nullptr; },
+        [this] { return m_frame->ProblemsDock() && !m_frame->ProblemsDock()->isHidden(); });
+    m_commands.Define(
         ID_VIEW_TRAFFIC_PROFILES, [this] { m_view->OnViewTrafficProfiles(); }, Rule(),
         [] { return UserOptions().DisplayTrafficProfiles; });
     m_commands.Define(
@@ -175,6 +181,8 @@ void CNetloomApp::OnSendMail() {
                                                   : QFileInfo(attachment).fileName();
         QString error;
         attachment = dir.filePath(name);
+        // A copy for the mail, not the document's file: the lines it knows stay the file's.
+        const CKeepFileLines keepLines;
         if (!dir.isValid() ||
             !WriteConfigurationFile(attachment,
                                     QByteArray::fromStdString(m_doc.ConfigurationText()), error)) {

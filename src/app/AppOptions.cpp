@@ -46,6 +46,8 @@ void LoadOptions(QSettings& settings, CUserOptions& options, CWebLists& web) {
     options.ExpertMode = ReadInt(settings, QStringLiteral("Options/ExpertMode"), 0) != 0;
     options.AddressTemplate = ToBytes(ReadString(
         settings, QStringLiteral("Options/AddressTemplate"), FromBytes(kDefaultAddressTemplate)));
+    options.ListFileProblems =
+        ReadInt(settings, QStringLiteral("Options/ListFileProblems"), 0) != 0;
     web.PreferredSite = ReadInt(settings, QStringLiteral("Web/PreferredSite"), 0);
     web.Sites = ReadWebList(settings, QStringLiteral("Site%1"), 48200);
     web.Urls = ReadWebList(settings, QStringLiteral("Url%1"), 48300);
@@ -58,6 +60,7 @@ void SaveOptions(QSettings& settings, const CUserOptions& options, const CWebLis
     settings.setValue(QStringLiteral("Options/ExpertMode"), options.ExpertMode ? 1 : 0);
     settings.setValue(QStringLiteral("Options/AddressTemplate"),
                       FromBytes(options.AddressTemplate));
+    settings.setValue(QStringLiteral("Options/ListFileProblems"), options.ListFileProblems ? 1 : 0);
     settings.setValue(QStringLiteral("Web/PreferredSite"), web.PreferredSite);
 }
 

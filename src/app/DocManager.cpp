@@ -12,6 +12,7 @@
 #include "app/RecentFileList.h"
 #include "cfgfile/MessageSink.h"
 #include "doc/NetloomDoc.h"
+#include "doc/UserOptions.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 #include "view/NetloomView.h"
@@ -28,16 +29,21 @@ QString Decode(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-// Problems in the file's text, each in its own box as the reader finds them.
+// Problems in the file's text, each in its own box as the reader finds them, unless the user
+// chose to have them listed; kept for the Problems list either way.
 class CMessageBoxSink : public CMessageSink {
   public:
-    explicit CMessageBoxSink(QWidget* parent) : m_parent(parent) {}
-    void Report(int, const std::string& text, long) override {
-        ShowWarning(m_parent, FromBytes(text));
+    CMessageBoxSink(QWidget* parent, std::vector<CReaderMessage>& kept, bool showBoxes)
+        : m_parent(parent), m_kept(kept), m_bShowBoxes(showBoxes) {}
+    void Report(int, const std::string& text, long line) override {
+        m_kept.push_back(CReaderMessage{line, text});
+        if (m_bShowBoxes) ShowWarning(m_parent, FromBytes(text));
     }
 
   private:
     QWidget* m_parent;
+    std::vector<CReaderMessage>& m_kept;
+    bool m_bShowBoxes;
 };
 
 }  // namespace
@@ -83,6 +89,7 @@ void CDocManager::DeleteContents() {
 
 bool CDocManager::NewDocumentStep() {
     DeleteContents();
+    m_readerMessages.clear();
     m_pathName.clear();
     m_watch.Stop();
     m_doc.SetModifiedFlag(false);
@@ -110,7 +117,8 @@ void CDocManager::Serialize(bool storing, QByteArray& bytes) {
         bytes = QByteArray::fromStdString(m_doc.ConfigurationText());
         return;
     }
-    CMessageBoxSink sink(m_window);
+    m_readerMessages.clear();
+    CMessageBoxSink sink(m_window, m_readerMessages, !UserOptions().ListFileProblems);
     m_doc.ReadText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &sink);
 }
 
@@ -219,10 +227,10 @@ bool CDocManager::SaveModified() {
 
 bool CDocManager::ConfirmOverwrite(const QString& path) {
     if (path != m_watch.Path() || !m_watch.TakeChangeOnDisk()) return true;
-    const QString text =
-        QStringLiteral("The file %1 was changed by another program since it was opened. "
-                       "Overwrite it?")
-            .arg(path);
+    const QString text = QStringLiteral(
+                             "The file %1 was changed by another program since it was opened. "
+                             "Overwrite it?")
+                             .arg(path);
     if (Messages().Show(m_window, text, MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::Yes)
         return true;
     // What is shown is not what the file holds.
@@ -234,8 +242,9 @@ void CDocManager::OnFileChangedElsewhere() {
     const QString path = m_watch.Path();  // a copy: reading the file again watches it anew
     const bool modified = m_doc.IsModified();
     const QString text =
-        modified ? QStringLiteral("The file %1 was changed by another program. "
-                                  "Reload it and lose your changes?")
+        modified ? QStringLiteral(
+                       "The file %1 was changed by another program. "
+                       "Reload it and lose your changes?")
                  : QStringLiteral("The file %1 was changed by another program. Reload it?");
     const MsgAnswer answer =
         Messages().Show(m_window, text.arg(path), MsgIcon::Warning,

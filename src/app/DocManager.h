@@ -11,12 +11,21 @@
 #include "doc/DocLifecycle.h"
 #include "view/NetloomView.h"
 
+#include <string>
+#include <vector>
+
 class QWidget;
 
 namespace netloom {
 
 class CFileDialogs;
 class CRecentFileList;
+
+// One message of the reader, as it would be shown in a box.
+struct CReaderMessage {
+    long line = 0;
+    std::string text;
+};
 
 class CDocManager : public QObject, public CDocFramework {
     Q_OBJECT
@@ -59,6 +68,9 @@ class CDocManager : public QObject, public CDocFramework {
 
     static QString DefaultTitle() { return QStringLiteral("Untitled"); }
 
+    // The reader's messages of the file read last (none for a new configuration).
+    const std::vector<CReaderMessage>& ReaderMessages() const { return m_readerMessages; }
+
   signals:
     void TitleChanged();
     void RecentFilesChanged();
@@ -86,6 +98,7 @@ class CDocManager : public QObject, public CDocFramework {
     QPointer<QWidget> m_window;
     QString m_pathName;
     QString m_title = DefaultTitle();
+    std::vector<CReaderMessage> m_readerMessages;
     CFileWatch m_watch;
 };
 

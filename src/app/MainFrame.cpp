@@ -16,6 +16,7 @@
 #include "app/AppOptions.h"
 #include "app/CommandTable.h"
 #include "app/KeyIndicators.h"
+#include "app/ProblemsDock.h"
 #include "app/RecentFileList.h"
 #include "app/res/Toolbar.xpm"
 #include "doc/CommandIds.h"
@@ -99,6 +100,9 @@ CMainFrame::CMainFrame(CCommandTable& commands, QWidget* view) : m_commands(comm
         m_findBar = new CFindBar(*tree, client);
         m_findBar->hide();
         layout->addWidget(m_findBar);
+        m_problems = new CProblemsDock(tree->Document(), *tree, this);
+        addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+        m_problems->hide();
     }
     layout->addWidget(view);
     setCentralWidget(client);
@@ -178,6 +182,7 @@ void CMainFrame::CreateMenus() {
     QMenu* view = AddMenu(nullptr, QStringLiteral("&View"));
     AddItem(view, ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));
     AddItem(view, ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"));
+    AddItem(view, ID_VIEW_PROBLEMS, QStringLiteral("&Problems"));
     view->addSeparator();
     AddItem(view, ID_VIEW_TRAFFIC_PROFILES, QStringLiteral("&Traffic Profiles"));
     AddItem(view, ID_VIEW_ADVANCED, QStringLiteral("&Advanced"));

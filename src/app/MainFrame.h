@@ -18,6 +18,7 @@ namespace netloom {
 
 class CCommandTable;
 class CFindBar;
+class CProblemsDock;
 class CKeyIndicators;
 class CRecentFileList;
 struct CWebLists;
@@ -42,6 +43,9 @@ class CMainFrame : public QMainWindow {
     QToolBar* ToolBar() const { return m_toolBar; }
     // The find bar above the tree, hidden until Edit > Find opens it (null without a tree).
     CFindBar* FindBar() const { return m_findBar; }
+    // The Problems list docked below the tree, hidden until View > Problems shows it (null
+    // without a tree).
+    CProblemsDock* ProblemsDock() const { return m_problems; }
     QLabel* IdleText() const { return m_idleText; }
     CKeyIndicators* KeyIndicators() const { return m_indicators; }
     // The menu-bar action of id (the one that carries the accelerators), or null.
@@ -61,6 +65,7 @@ class CMainFrame : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    CProblemsDock* m_problems = nullptr;
     QAction* AddItem(QMenu* menu, int id, const QString& text,
                      const QList<QKeySequence>& keys = {});
     QMenu* AddMenu(QMenu* parent, const QString& title);

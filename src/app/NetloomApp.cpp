@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/AboutBox.h"
@@ -16,6 +17,7 @@
 #include "app/FileDialogs.h"
 #include "app/HelpWindow.h"
 #include "app/MainFrame.h"
+#include "app/ProblemsDock.h"
 #include "doc/CommandIds.h"
 #include "doc/ObjectEditor.h"
 #include "doc/UserOptions.h"
@@ -49,6 +51,7 @@ CNetloomApp::CNetloomApp(std::vector<std::string> arguments, CAppServices servic
 CNetloomApp::~CNetloomApp() {
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
     m_doc.SetModifiedObserver(nullptr);  // the document outlives the window it marks
+    m_doc.SetStepObserver(nullptr);      // and the list of its problems
     delete m_help;
     m_frame.reset();  // with the tree view, which lets go of the document's objects
     if (m_editorInstalled) SetObjectEditor(m_previousEditor);
@@ -106,6 +109,7 @@ bool CNetloomApp::InitInstance() {
             [this] { m_frame->UpdateRecentFiles(m_recent); });
     connect(m_docManager.get(), &CDocManager::DocumentReplaced, this,
             &CNetloomApp::UpdateCommandStates);
+    ConnectProblemsList();
     connect(m_view, &CNetloomView::SelectionContextChanged, this,
             &CNetloomApp::UpdateCommandStates);
     connect(m_view, &CNetloomView::DocumentChanged, this, &CNetloomApp::UpdateCommandStates);
@@ -167,6 +171,20 @@ int CNetloomApp::ExitInstance() {
     m_recent.Save(*settings);
     settings->sync();  // a failure to write is not reported
     return m_exitCode;
+}
+
+void CNetloomApp::ConnectProblemsList() {
+    CProblemsDock* problems = m_frame->ProblemsDock();
+    if (problems == nullptr) return;
+    m_doc.SetStepObserver([problems] { problems->Invalidate(); });
+    connect(m_view, &CNetloomView::TreeRebuilt, problems, &CProblemsDock::Invalidate);
+    connect(m_docManager.get(), &CDocManager::DocumentReplaced, problems, [this, problems] {
+        problems->SetReaderMessages(m_docManager->ReaderMessages());
+        // Listed instead of shown one by one: the list comes up when there is something in it.
+        if (UserOptions().ListFileProblems && problems->HasReaderMessages()) problems->show();
+    });
+    connect(problems, &CProblemsDock::StatusMessage, this,
+            [this](const QString& text) { m_frame->statusBar()->showMessage(text); });
 }
 
 void CNetloomApp::UpdateTitle() {

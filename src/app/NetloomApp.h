@@ -77,6 +77,9 @@ class CNetloomApp : public QObject {
     void DefineHelpCommands();
     bool ProcessShellCommand(const CCommandLineInfo& info);
     void UpdateTitle();
+    // Keeps the Problems list up to date: the reader's messages of each opened file, and the
+    // checks again after every edit step and rebuild.
+    void ConnectProblemsList();
     void UpdateCommandStates();
 
     std::vector<std::string> m_arguments;

@@ -16,6 +16,7 @@ enum CommandId : int {
     ID_VIEW_ADVANCED = 32784,
     ID_VIEW_OPTIONS = 32785,
     ID_EDIT_DELETE = 32797,
+    ID_VIEW_PROBLEMS = 32800,
 
     ID_WEB_SITE_FIRST = 48200,  // choose site n: 48200 + n
     ID_WEB_SITE_LAST = 48210,

@@ -70,6 +70,7 @@ void CNetloomDoc::SetModifiedFlag(bool modified) {
 bool CNetloomDoc::Apply(std::unique_ptr<CEditStep> step) {
     if (!step || !step->Do(*this)) return false;
     Tracked([&] { m_history.Push(std::move(step)); });
+    if (m_stepObserver) m_stepObserver();
     return true;
 }
 
@@ -78,6 +79,7 @@ bool CNetloomDoc::Undo() {
     if (step == nullptr) return false;
     step->Undo(*this);
     Tracked([&] { m_history.StepBack(); });
+    if (m_stepObserver) m_stepObserver();
     return true;
 }
 
@@ -86,6 +88,7 @@ bool CNetloomDoc::Redo() {
     if (step == nullptr) return false;
     step->Do(*this);
     Tracked([&] { m_history.StepForward(); });
+    if (m_stepObserver) m_stepObserver();
     return true;
 }
 

@@ -71,6 +71,8 @@ class CNetloomDoc {
     // false: the document now matches its file (read or saved); true: it differs, whatever is
     // undone or redone.
     void SetModifiedFlag(bool modified = true);
+    // Called after each step is done, undone or redone (the checks run again).
+    void SetStepObserver(std::function<void()> observer) { m_stepObserver = std::move(observer); }
     // Called with the new state each time IsModified() changes.
     void SetModifiedObserver(std::function<void(bool)> observer) {
         m_modifiedObserver = std::move(observer);
@@ -92,6 +94,7 @@ class CNetloomDoc {
     CEditHistory m_history;
     CDocView* m_pView = nullptr;
     std::function<void(bool)> m_modifiedObserver;
+    std::function<void()> m_stepObserver;
 };
 
 }  // namespace netloom

@@ -100,6 +100,21 @@ std::unique_ptr<CDocObject> TakeFrom(CDocObject& owner, CDocObject& object, size
     return taken;
 }
 
+bool IsInDocument(CNetloomDoc& doc, CDocObject& object) {
+    CDocObject* current = &object;
+    // At most four levels: mapping or PVC, virtual adapter, adapter, configuration.
+    for (int level = 0; level < 4; ++level) {
+        CDocObject* owner = OwnerOf(doc, *current);
+        if (owner == nullptr) return false;
+        size_t count = 0;
+        VisitList(*owner, current->m_nType, [&](auto& list) { count = list.size(); });
+        if (IndexInOwner(*owner, *current) >= count) return false;
+        if (owner == &doc.Cfgfile()) return true;
+        current = owner;
+    }
+    return false;
+}
+
 void ForgetTreeNodes(CDocObject& object) {
     object.m_node.Clear();
     if (auto* cfgfile = dynamic_cast<C_Doc_Cfgfile*>(&object)) {

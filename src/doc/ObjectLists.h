@@ -26,6 +26,10 @@ bool PutInto(CDocObject& owner, std::unique_ptr<CDocObject>& object, size_t inde
 // Takes object out of owner's list; its index goes to index. Null when it is not there.
 std::unique_ptr<CDocObject> TakeFrom(CDocObject& owner, CDocObject& object, size_t& index);
 
+// True when object sits in its owner's list, that owner in its own, and so on up to doc's
+// configuration: the object is part of the document, not one kept by the edit history.
+bool IsInDocument(CNetloomDoc& doc, CDocObject& object);
+
 // Clears the tree-node references of object and of everything it owns: its nodes are gone.
 void ForgetTreeNodes(CDocObject& object);
 

@@ -14,6 +14,8 @@ struct CUserOptions {
     bool DisplayTrafficProfiles = false;
     bool ExpertMode = false;
     std::string AddressTemplate = kDefaultAddressTemplate;  // bytes, Latin-1 in the GUI
+    // The reader's messages go to the Problems list instead of one message box each.
+    bool ListFileProblems = false;
 };
 
 // The options of this process.

@@ -26,6 +26,9 @@ CDlgOptions::CDlgOptions(QWidget* parent) : CExchangeDialog(QStringLiteral("Opti
     content->addWidget(m_pDisplayTrafficProfiles);
     content->addWidget(m_pExpertMode);
     content->addWidget(MakeGroup(QStringLiteral("ATM Address te&mplate"), address, this));
+    m_pListFileProblems = new QCheckBox(
+        QStringLiteral("&List file problems instead of showing each in a message box"), this);
+    content->addWidget(m_pListFileProblems);
     SetContent(content);
 }
 
@@ -33,16 +36,19 @@ void CDlgOptions::DoDataExchange(CDataExchange& dx) {
     dx.Check(m_pDisplayTrafficProfiles, m_bDisplayTrafficProfiles);
     dx.Check(m_pExpertMode, m_bExpertMode);
     dx.Text(m_pAddressTemplate, m_addressTemplate);
+    dx.Check(m_pListFileProblems, m_bListFileProblems);
 }
 
 bool CDlgOptions::Edit(CUserOptions& options) {
     m_bDisplayTrafficProfiles = options.DisplayTrafficProfiles;
     m_bExpertMode = options.ExpertMode;
     m_addressTemplate = options.AddressTemplate;
+    m_bListFileProblems = options.ListFileProblems;
     if (exec() != QDialog::Accepted) return false;
     options.DisplayTrafficProfiles = m_bDisplayTrafficProfiles;
     options.ExpertMode = m_bExpertMode;
     options.AddressTemplate = m_addressTemplate;
+    options.ListFileProblems = m_bListFileProblems;
     return true;
 }
 

@@ -20,7 +20,7 @@ class CDlgOptions : public CExchangeDialog {
     void DoDataExchange(CDataExchange& dx) override;
 
     // Shows the dialog modally on options; true when it was confirmed with OK, and only then
-    // are the three values copied back. What a change means (rebuilding the tree) is the
+    // are the values copied back. What a change means (rebuilding the tree) is the
     // caller's business.
     bool Edit(CUserOptions& options);
 
@@ -28,10 +28,12 @@ class CDlgOptions : public CExchangeDialog {
     bool m_bExpertMode = false;
     // Plain text: the template is not checked as an address.
     std::string m_addressTemplate;
+    bool m_bListFileProblems = false;
 
     QCheckBox* m_pDisplayTrafficProfiles;
     QCheckBox* m_pExpertMode;
     QLineEdit* m_pAddressTemplate;
+    QCheckBox* m_pListFileProblems;
 };
 
 }  // namespace netloom

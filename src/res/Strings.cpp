@@ -40,6 +40,7 @@ constexpr StringEntry kStrings[] = {
     {32784, "View extra options for advanced settings\nExpert Mode"},
     {32785, "Sets Options\nOptions"},
     {32797, "Deletes the selection\nDelete"},
+    {32800, "Show or hide the list of problems\nProblems"},
     {48000, "Unable to open Internet URL. You may need to install an Internet Browser."},
     {48200, "www.varnel.example"},
     {48201, "de.varnel.example"},

@@ -222,6 +222,7 @@ void CNetloomView::RebuildTree() {
     m_bRebuilding = false;
 
     SelectNode(root);
+    emit TreeRebuilt();
 }
 
 void CNetloomView::SelectNode(QTreeWidgetItem* item) {

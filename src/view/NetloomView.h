@@ -125,6 +125,9 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void SelectionContextChanged();
     // An edit changed the document (its modified flag, its objects or their labels).
     void DocumentChanged();
+    // The whole tree was built again (a new, opened or reloaded document, the profiles shown
+    // or hidden).
+    void TreeRebuilt();
     // The user asked for a command here (Properties by double click).
     void CommandRequested(int id);
 

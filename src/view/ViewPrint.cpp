@@ -13,8 +13,12 @@
 namespace netloom {
 
 int CNetloomView::BeginPrinting(QPrinter& printer) {
-    // A snapshot: edits made while a preview is open show in the next preview or print.
-    m_printText = m_doc.ConfigurationText();
+    // A snapshot: edits made while a preview is open show in the next preview or print. The
+    // printed text is not the file: the lines the Problems list names stay those of the file.
+    {
+        const CKeepFileLines keepLines;
+        m_printText = m_doc.ConfigurationText();
+    }
 
     // Ten points on this device, whatever its resolution.
     const int pixelHeight = std::max(printer.logicalDpiY() * 10 / 72, 1);

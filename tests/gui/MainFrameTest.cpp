@@ -79,8 +79,8 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
         (QStringList{"&Undo", "&Redo", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                      "&Delete\tDel", "-", "Pr&operties\tAlt-Enter", "-", "&Find...\tCtrl+F"}));
     EXPECT_EQ(Items(TopMenu(frame, 2)),
-              (QStringList{"&Toolbar [x]", "&Status Bar [x]", "-", "&Traffic Profiles", "&Advanced",
-                           "-", "&Options"}));
+              (QStringList{"&Toolbar [x]", "&Status Bar [x]", "&Problems", "-", "&Traffic Profiles",
+                           "&Advanced", "-", "&Options"}));
     EXPECT_EQ(Items(TopMenu(frame, 3)),
               (QStringList{"Adapter", "Traffic Profile", "Virtual Adapter", "PVC",
                            "Traffic Profile Mapping"}));
