@@ -1,9 +1,11 @@
 #include "app/ProblemsDock.h"
 
+#include "app/ProblemsModel.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "doc/ConfigChecks.h"
 #include "doc/NetloomDoc.h"
@@ -13,37 +15,34 @@
 
 namespace netloom {
 
-namespace {
-
-enum Column { kLine, kObject, kText };
-
-QString LineText(long line) {
-    // An object inserted or pasted since the file was read has no line in it yet.
-    return line > 0 ? QString::number(line) : QStringLiteral("new");
-}
-
-}  // namespace
-
 CProblemsDock::CProblemsDock(CNetloomDoc& doc, CNetloomView& view, QWidget* parent)
     : QDockWidget(QStringLiteral("Problems"), parent), m_doc(doc), m_view(view) {
     setObjectName(QStringLiteral("problems"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    m_rows = new QTreeWidget;
-    m_rows->setColumnCount(3);
-    m_rows->setHeaderLabels(
-        {QStringLiteral("Line"), QStringLiteral("Object"), QStringLiteral("Problem")});
+    m_model = new CProblemsModel(this);
+    m_rows = new QTreeView;
+    m_rows->setModel(m_model);
     m_rows->setRootIsDecorated(false);
     m_rows->setUniformRowHeights(true);
     m_rows->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_rows->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rows->header()->setStretchLastSection(true);
+    // Measuring the rows for the widths would cost as much as the rows themselves.
+    const QFontMetrics metrics(m_rows->font());
+    m_rows->header()->resizeSection(CProblemsModel::kLine,
+                                    metrics.horizontalAdvance(QStringLiteral("0000000")) + 12);
+    m_rows->header()->resizeSection(CProblemsModel::kObject,
+                                    metrics.horizontalAdvance(QLatin1Char('M')) * 28);
     m_empty = new QLabel(QStringLiteral("No problems found."));
     m_empty->setAlignment(Qt::AlignCenter);
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_rows);
     m_pages->addWidget(m_empty);
     setWidget(m_pages);
-    connect(m_rows, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* row) { Activate(row); });
+    // Enter on a row and a double click (as the style activates items).
+    connect(m_rows, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { Activate(index); });
 }
 
 void CProblemsDock::SetReaderMessages(std::vector<CReaderMessage> messages) {
@@ -65,42 +64,34 @@ void CProblemsDock::showEvent(QShowEvent* event) {
 void CProblemsDock::Refresh() {
     m_bStale = false;
     const std::vector<CFinding> findings = CheckConfiguration(m_doc);
-    m_rows->clear();
-    m_rowObjects.clear();
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(m_readerMessages.size() + findings.size()));
-    for (const CReaderMessage& message : m_readerMessages) {
-        rows << new QTreeWidgetItem({LineText(message.line), QString(), FromBytes(message.text)});
-        m_rowObjects.push_back(nullptr);
-    }
+    std::vector<CProblemRow> rows;
+    rows.reserve(m_readerMessages.size() + findings.size());
+    for (const CReaderMessage& message : m_readerMessages)
+        rows.push_back(CProblemRow{message.line, QString(), FromBytes(message.text), nullptr});
     for (const CFinding& finding : findings) {
         const QString object = finding.object ? FromBytes(finding.object->GetLabel()) : QString();
-        rows << new QTreeWidgetItem({LineText(finding.line), object, FromBytes(finding.text)});
-        m_rowObjects.push_back(finding.object);
+        rows.push_back(CProblemRow{finding.line, object, FromBytes(finding.text), finding.object});
     }
-    for (int i = 0; i < rows.size(); ++i)
-        rows[i]->setData(kLine, Qt::UserRole, i);
-    m_rows->addTopLevelItems(rows);
-    m_rows->resizeColumnToContents(kLine);
-    m_pages->setCurrentWidget(rows.isEmpty() ? static_cast<QWidget*>(m_empty) : m_rows);
-    setWindowTitle(QStringLiteral("Problems (%1)").arg(rows.size()));
+    const size_t count = rows.size();
+    m_model->SetRows(std::move(rows));
+    m_pages->setCurrentWidget(count == 0 ? static_cast<QWidget*>(m_empty) : m_rows);
+    setWindowTitle(QStringLiteral("Problems (%1)").arg(count));
 }
 
 QStringList CProblemsDock::Rows() const {
     QStringList rows;
-    for (int i = 0; i < m_rows->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = m_rows->topLevelItem(i);
-        rows << row->text(kLine) + QLatin1Char('\t') + row->text(kObject) + QLatin1Char('\t') +
-                    row->text(kText);
+    for (const CProblemRow& row : m_model->Rows()) {
+        rows << CProblemsModel::LineText(row.line) + QLatin1Char('\t') + row.object +
+                    QLatin1Char('\t') + row.text;
     }
     return rows;
 }
 
-void CProblemsDock::Activate(QTreeWidgetItem* row) {
-    if (row == nullptr) return;
-    const int index = row->data(kLine, Qt::UserRole).toInt();
-    if (index < 0 || static_cast<size_t>(index) >= m_rowObjects.size()) return;
-    CDocObject* object = m_rowObjects[static_cast<size_t>(index)];
+void CProblemsDock::Activate(const QModelIndex& index) {
+    const std::vector<CProblemRow>& rows = m_model->Rows();
+    if (!index.isValid() || index.row() < 0 || static_cast<size_t>(index.row()) >= rows.size())
+        return;
+    CDocObject* object = rows[static_cast<size_t>(index.row())].target;
     if (object == nullptr || !IsInDocument(m_doc, *object)) return;
     if (object->m_node.IsSet()) {
         m_view.SelectObject(*object);

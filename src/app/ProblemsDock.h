@@ -9,15 +9,16 @@
 #include "app/DocManager.h"
 
 class QLabel;
+class QModelIndex;
 class QStackedWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace netloom {
 
 class CDocObject;
 class CNetloomDoc;
 class CNetloomView;
+class CProblemsModel;
 
 class CProblemsDock : public QDockWidget {
     Q_OBJECT
@@ -43,17 +44,17 @@ class CProblemsDock : public QDockWidget {
 
   private:
     void Refresh();
-    void Activate(QTreeWidgetItem* row);
+    void Activate(const QModelIndex& index);
 
     CNetloomDoc& m_doc;
     CNetloomView& m_view;
     QStackedWidget* m_pages;
-    QTreeWidget* m_rows;
+    // A row may outlive its object (the list waits while hidden), so each row's object is
+    // looked up in the document before it is used.
+    CProblemsModel* m_model;
+    QTreeView* m_rows;
     QLabel* m_empty;
     std::vector<CReaderMessage> m_readerMessages;
-    // Per row; null for a reader message. A row may outlive its object (the list waits while
-    // hidden), so each is looked up in the document before it is used.
-    std::vector<CDocObject*> m_rowObjects;
     bool m_bStale = true;
 };
 

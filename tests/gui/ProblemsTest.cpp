@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/MainFrame.h"
 #include "app/ProblemsDock.h"
@@ -48,7 +48,13 @@ class ProblemsTest : public NetloomTest {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
     }
     CProblemsDock& List() { return *App().MainFrame()->ProblemsDock(); }
-    QTreeWidget& Rows() { return *List().findChild<QTreeWidget*>(); }
+    QTreeView& Rows() { return *List().findChild<QTreeView*>(); }
+    // Puts the keyboard on row n of the list and presses key there.
+    void PressOnRow(int n, Qt::Key key) {
+        Rows().setFocus();
+        Rows().setCurrentIndex(Rows().model()->index(n, 0));
+        QTest::keyClick(Rows().viewport(), key);
+    }
     QByteArray m_text = kTwoProblems;
 };
 
@@ -76,9 +82,7 @@ TEST_F(ProblemsTest, ListsMessagesAndFindingsAndFollowsEditsAndUndo) {
 
     // Enter on a finding selects its object; the tree gets the keyboard.
     View().SelectNode(View().RootNode());
-    Rows().setFocus();
-    Rows().setCurrentItem(Rows().topLevelItem(1));
-    QTest::keyClick(&Rows(), Qt::Key_Return);
+    PressOnRow(1, Qt::Key_Return);
     EXPECT_EQ(View().CurrentNode()->text(0), kPvc);
 
     // Fixed by an edit, the list says all is well apart from the reader's message.
@@ -110,9 +114,7 @@ TEST_F(ProblemsTest, FileProblemsCanBeListedInsteadOfShownInBoxes) {
 
     // The profile's group is hidden: its adapter is selected, the status bar says why, and the
     // option stays as the user set it.
-    Rows().setFocus();
-    Rows().setCurrentItem(Rows().topLevelItem(1));
-    QTest::keyClick(&Rows(), Qt::Key_Enter);
+    PressOnRow(1, Qt::Key_Enter);
     EXPECT_EQ(View().CurrentNode(), Node({kAdapter0}));
     EXPECT_TRUE(App().MainFrame()->statusBar()->currentMessage().contains(
         "is not shown while the traffic profiles are hidden"));

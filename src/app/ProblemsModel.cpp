@@ -1,0 +1,54 @@
+#include "app/ProblemsModel.h"
+
+namespace netloom {
+
+void CProblemsModel::SetRows(std::vector<CProblemRow> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int CProblemsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int CProblemsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QString CProblemsModel::LineText(long line) {
+    return line > 0 ? QString::number(line) : QStringLiteral("new");
+}
+
+QVariant CProblemsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() < 0 || static_cast<size_t>(index.row()) >= m_rows.size())
+        return QVariant();
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return QVariant();
+    const CProblemRow& row = m_rows[static_cast<size_t>(index.row())];
+    switch (index.column()) {
+        case kLine:
+            return LineText(row.line);
+        case kObject:
+            return row.object;
+        case kText:
+            return row.text;
+        default:
+            return QVariant();
+    }
+}
+
+QVariant CProblemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
+    switch (section) {
+        case kLine:
+            return QStringLiteral("Line");
+        case kObject:
+            return QStringLiteral("Object");
+        case kText:
+            return QStringLiteral("Problem");
+        default:
+            return QVariant();
+    }
+}
+
+}  // namespace netloom

@@ -1,0 +1,43 @@
+#pragma once
+// The rows of the Problems list as a table model: line, object and text. A document of 10^5
+// objects may have as many findings, and the list is made again after every edit step, so the
+// rows are plain data handed to the view in one reset, not one widget item each.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <vector>
+
+namespace netloom {
+
+class CDocObject;
+
+struct CProblemRow {
+    long line = 0;  // 0: an object inserted or pasted since the file was read or saved
+    QString object;
+    QString text;
+    CDocObject* target = nullptr;  // null for a reader message
+};
+
+class CProblemsModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    enum Column { kLine, kObject, kText, kColumns };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetRows(std::vector<CProblemRow> rows);
+    const std::vector<CProblemRow>& Rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The line as the list shows it.
+    static QString LineText(long line);
+
+  private:
+    std::vector<CProblemRow> m_rows;
+};
+
+}  // namespace netloom
