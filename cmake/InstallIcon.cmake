@@ -3,12 +3,12 @@
 include_guard(GLOBAL)
 include(GNUInstallDirs)
 
-set(NETLOOM_ICON_SIZES 16 24 32 48 64 128 256)
-
 function(netloom_install_icon name dir)
+  # Inside the function: the guard above keeps a second directory from setting anything here.
+  set(sizes 16 24 32 48 64 128 256)
   set(theme ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   install(FILES ${dir}/${name}.svg DESTINATION ${theme}/scalable/apps)
-  foreach(size IN LISTS NETLOOM_ICON_SIZES)
+  foreach(size IN LISTS sizes)
     install(FILES ${dir}/${name}-${size}.png DESTINATION ${theme}/${size}x${size}/apps
             RENAME ${name}.png)
   endforeach()
