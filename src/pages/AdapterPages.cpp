@@ -183,7 +183,7 @@ CDlgAdpTraffic::CDlgAdpTraffic(QWidget* parent)
     m_pRate = MakeNumberEdit(this, true);
     m_pRate->setAccessibleName(QStringLiteral("Max Adapter Throughput"));
     m_pUnit = MakeUnitList(this);
-    m_pUnit->setAccessibleName(QStringLiteral("Unit"));
+    m_pUnit->setAccessibleName(QStringLiteral("Max Adapter Throughput Unit"));
 
     auto* throughput = new QHBoxLayout;
     throughput->addWidget(m_pRate);

@@ -16,6 +16,7 @@ CDlgOptions::CDlgOptions(QWidget* parent) : CExchangeDialog(QStringLiteral("Opti
     m_pExpertMode = new QCheckBox(QStringLiteral("View &Advanced Options"), this);
     // An ordinary edit field: the Insert key has no template meaning here.
     m_pAddressTemplate = MakeTextEdit(this);
+    m_pAddressTemplate->setAccessibleName(QStringLiteral("ATM Address template"));
     const QFontMetrics metrics(m_pAddressTemplate->font());
     m_pAddressTemplate->setMinimumWidth(
         metrics.horizontalAdvance(QString(kAtmAddressLength, QLatin1Char('D'))) + 16);

@@ -120,10 +120,13 @@ CDlgElanTp::CDlgElanTp(QWidget* parent)
     m_pReceive = MakeNumberEdit(this);
     m_pReceive->setAccessibleName(QStringLiteral("Receive"));
     m_pReceiveUnit = MakeUnitList(this);
+    m_pReceiveUnit->setAccessibleName(QStringLiteral("Receive Unit"));
     m_pTransmit = MakeNumberEdit(this);
     m_pTransmit->setAccessibleName(QStringLiteral("Transmit"));
     m_pTransmitUnit = MakeUnitList(this);
+    m_pTransmitUnit->setAccessibleName(QStringLiteral("Transmit Unit"));
     m_pProfile = MakeList(this);
+    m_pProfile->setAccessibleName(QStringLiteral("Default Traffic Profile"));
 
     auto* receive = new QHBoxLayout;
     receive->addWidget(m_pReceive);

@@ -46,9 +46,11 @@ CDlgTp::CDlgTp(QWidget* parent)
     m_pPeak = MakeNumberEdit(this, true);
     m_pPeak->setAccessibleName(QStringLiteral("Peak Rate"));
     m_pPeakUnit = MakeUnitList(this);
+    m_pPeakUnit->setAccessibleName(QStringLiteral("Peak Rate Unit"));
     m_pSustained = MakeNumberEdit(this, true);
     m_pSustained->setAccessibleName(QStringLiteral("Sustained Rate"));
     m_pSustainedUnit = MakeUnitList(this);
+    m_pSustainedUnit->setAccessibleName(QStringLiteral("Sustained Rate Unit"));
     m_pBurst = new CUpDownEdit(this);
     m_pBurst->setAccessibleName(QStringLiteral("Burst Size"));
     m_pBurst->SetDigitsOnly(true);

@@ -55,6 +55,7 @@ void CDlgPvc::OnInitPage() {
 CDlgPvcLane::CDlgPvcLane(QWidget* parent) : CPropertyPage(QStringLiteral("Lan Emulation"), parent) {
     m_pPvcType = MakeList(this, {QStringLiteral("Data Direct"), QStringLiteral("ControlDirect"),
                                  QStringLiteral("MulticastSend")});
+    m_pPvcType->setAccessibleName(QStringLiteral("Pvc Type"));
     m_pAtmAddress = new CAtmAddressEdit(this);
     m_pAtmAddress->setAccessibleName(QStringLiteral("ATM Address"));
     auto* type = new QHBoxLayout;
@@ -120,6 +121,7 @@ void CDlgPvcRfc::OnInitPage() {
 
 CDlgPvcTp::CDlgPvcTp(QWidget* parent) : CPropertyPage(QStringLiteral("Traffic Profile"), parent) {
     m_pProfile = MakeList(this);
+    m_pProfile->setAccessibleName(QStringLiteral("Default Traffic Profile"));
     auto* profile = new QVBoxLayout;
     profile->addWidget(m_pProfile);
     auto* layout = new QVBoxLayout(this);

@@ -1,10 +1,14 @@
 // What every sheet shares: the address field's typing limit and Insert key, keyboard use of
 // the sheet, the way back to a failing field from every kind of tab change, check boxes and
-// radio groups fed with values outside their states, one size on every tab and drop-down lists
-// that show their entries whole.
+// radio groups fed with values outside their states, one size on every tab, drop-down lists
+// that show their entries whole and a name for every control a screen reader announces.
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -267,10 +271,49 @@ int WidthForLongestEntry(QComboBox* list) {
         .width();
 }
 
+// The input controls of page that a screen reader could not name: without an accessible name of
+// their own, a label that has them as its buddy, or a text (check boxes, radio buttons). What Qt
+// would announce for them otherwise is the title of the group box around them, the same for
+// every field in the group.
+QStringList UnnamedControls(QWidget* page) {
+    QList<QWidget*> labelled;
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && !Plain(label->text()).trimmed().isEmpty())
+            labelled.push_back(label->buddy());
+    }
+    QStringList unnamed;
+    for (QWidget* control : page->findChildren<QWidget*>()) {
+        if (!control->isVisible()) continue;
+        QString name;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            name = Plain(button->text());
+        } else if (qobject_cast<QLineEdit*>(control) != nullptr) {
+            // The edit field inside a drop-down list or an up-down field is named with it.
+            if (qobject_cast<QComboBox*>(control->parentWidget()) != nullptr ||
+                qobject_cast<QAbstractSpinBox*>(control->parentWidget()) != nullptr)
+                continue;
+        } else if (qobject_cast<QComboBox*>(control) == nullptr &&
+                   qobject_cast<QAbstractSpinBox*>(control) == nullptr) {
+            continue;
+        }
+        if (name.trimmed().isEmpty() && control->accessibleName().trimmed().isEmpty() &&
+            !labelled.contains(control)) {
+            unnamed.push_back(QString::fromLatin1(control->metaObject()->className()) + " \"" +
+                              TextOf(control) + '"');
+        } else if (QAccessibleInterface* accessible =
+                       QAccessible::queryAccessibleInterface(control);
+                   accessible == nullptr || accessible->text(QAccessible::Name).isEmpty()) {
+            unnamed.push_back(QString::fromLatin1(control->metaObject()->className()) +
+                              " (named, but not to assistive technology)");
+        }
+    }
+    return unnamed;
+}
+
 // Every object's sheet with all its optional pages, and every dialog: the size it opens with
-// is the size of every tab, so that OK and Cancel stay under the pointer, and no drop-down list
-// cuts an entry short.
-TEST_F(Exchange, EverySheetKeepsOneSizeAndShowsEveryEntryWhole) {
+// is the size of every tab, so that OK and Cancel stay under the pointer, no drop-down list
+// cuts an entry short, and every input control has a name for screen readers.
+TEST_F(Exchange, EverySheetKeepsOneSizeShowsEveryEntryWholeAndNamesEveryControl) {
     CScopedOptions options(true, true);
     for (int32_t type = 0; type < 5; ++type) {
         m_adapter.TrafficProfiles.push_back(std::make_unique<C_Doc_TrafficProfile>());
@@ -325,6 +368,7 @@ TEST_F(Exchange, EverySheetKeepsOneSizeAndShowsEveryEntryWhole) {
                     EXPECT_GE(list->width(), WidthForLongestEntry(list))
                         << where.toStdString() << ", list of " << list->itemText(0).toStdString();
                 }
+                EXPECT_EQ(UnnamedControls(&dialog), QStringList()) << where.toStdString();
             }
             ClickCancel(dialog);
         });
