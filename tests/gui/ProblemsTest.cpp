@@ -89,6 +89,7 @@ TEST_F(ProblemsTest, ListsMessagesAndFindingsAndFollowsEditsAndUndo) {
     m_editor.change = [](CDocObject& object) { static_cast<C_Doc_Pvc&>(object).Vpi = 0; };
     Trigger(ID_EDIT_PROPERTIES);
     EXPECT_EQ(List().Rows(), QStringList{"2\t\t" + kIllegal});
+    m_editor.change = nullptr;
     Trigger(ID_FILE_SAVE);
     Trigger(ID_FILE_NEW);
     EXPECT_EQ(List().windowTitle(), "Problems (0)");
