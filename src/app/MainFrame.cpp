@@ -19,6 +19,7 @@
 #include "app/ProblemsDock.h"
 #include "app/RecentFileList.h"
 #include "app/res/Toolbar.xpm"
+#include "app/res/Toolbar@2x.xpm"
 #include "doc/CommandIds.h"
 #include "view/FindBar.h"
 #include "view/NetloomView.h"
@@ -222,7 +223,8 @@ void CMainFrame::CreateMenus() {
 }
 
 bool CMainFrame::CreateToolBar() {
-    const QVector<QIcon> images = CutImageStrip(kToolbarXpm, kButtonSize, kButtonCount);
+    const QVector<QIcon> images =
+        CutImageStrip(kToolbarXpm, kButtonSize, kButtonCount, kToolbar2xXpm);
     if (images.size() != kButtonCount) return false;
     m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
