@@ -171,7 +171,9 @@ TEST_F(StartupTest, RegistersTheFileTypeForTheUserAndUnregisters) {
     ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
     const QByteArray type = mime.readAll();
     EXPECT_TRUE(type.contains("<comment>Netloom Document</comment>"));
-    EXPECT_TRUE(type.contains("<glob pattern=\"*.cfg\"/>"));
+    // The name is a weak hint; the content rule claims the file.
+    EXPECT_TRUE(type.contains("<glob pattern=\"*.cfg\" weight=\"10\"/>"));
+    EXPECT_TRUE(type.contains("<match type=\"string\" value=\"DefineAdapter\""));
     EXPECT_TRUE(type.contains("<sub-class-of type=\"text/plain\"/>"));
     EXPECT_TRUE(QFile::exists(UserIconPath()));
     m_app.reset();
