@@ -13,7 +13,6 @@
 #include <cstring>
 #include "ui/Latin1.h"
 
-#include "app/DocFile.h"
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/NetloomApp.h"
@@ -22,6 +21,7 @@
 #include "doc/CommandIds.h"
 #include "doc/InsertCommands.h"
 #include "doc/UserOptions.h"
+#include "platform/ConfigFile.h"
 #include "platform/StartProgram.h"
 #include "res/Strings.h"
 #include "ui/MessageService.h"
@@ -179,15 +179,15 @@ void CNetloomApp::OnSendMail() {
         dir.setAutoRemove(false);  // the mail program reads it after this returns
         const QString name = attachment.isEmpty() ? m_docManager->Title() + QStringLiteral(".cfg")
                                                   : QFileInfo(attachment).fileName();
-        QString error;
+        std::string reason;
         attachment = dir.filePath(name);
         // A copy for the mail, not the document's file: the lines it knows stay the file's.
         const CKeepFileLines keepLines;
-        if (!dir.isValid() ||
-            !WriteConfigurationFile(attachment,
-                                    QByteArray::fromStdString(m_doc.ConfigurationText()), error)) {
+        if (!dir.isValid() || !WriteConfigurationFile(QFile::encodeName(attachment).toStdString(),
+                                                      m_doc.ConfigurationText(), reason)) {
             Messages().Show(m_frame.get(),
-                            QStringLiteral("Cannot prepare the mail attachment:\n%1").arg(error),
+                            QStringLiteral("Cannot prepare the mail attachment:\n%1")
+                                .arg(QString::fromLocal8Bit(reason)),
                             MsgIcon::Warning, MsgButtons::Ok);
             return;
         }

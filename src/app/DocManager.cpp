@@ -7,12 +7,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "app/DocFile.h"
 #include "app/FileDialogs.h"
 #include "app/RecentFileList.h"
 #include "cfgfile/MessageSink.h"
 #include "doc/NetloomDoc.h"
 #include "doc/UserOptions.h"
+#include "platform/ConfigFile.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 #include "view/NetloomView.h"
@@ -98,13 +98,15 @@ bool CDocManager::NewDocumentStep() {
 
 bool CDocManager::OpenDocumentStep(const std::string& path) {
     const QString file = Decode(path);
-    QByteArray bytes;
-    QString error;
-    if (!ReadConfigurationFile(file, bytes, error)) {
+    std::string read;
+    std::string reason;
+    if (!ReadConfigurationFile(path, read, reason)) {
         m_watch.Stop();
-        ReportFileError(QStringLiteral("open"), file, error);
+        ReportFileError(QStringLiteral("open"), file, QString::fromLocal8Bit(reason));
         return false;
     }
+    // The bytes read, seen without a copy: a large file is held in memory once.
+    QByteArray bytes = QByteArray::fromRawData(read.data(), static_cast<qsizetype>(read.size()));
     m_watch.Watch(file, bytes);
     DeleteContents();
     Serialize(false, bytes);
@@ -124,16 +126,17 @@ void CDocManager::Serialize(bool storing, QByteArray& bytes) {
 
 bool CDocManager::SaveDocumentStep(const std::string& path) {
     const QString file = Decode(path);
-    QString error;
+    std::string reason;
     bool written = false;
     QByteArray bytes;
     {
         CWaitCursor wait;
         Serialize(true, bytes);
-        written = WriteConfigurationFile(file, bytes, error);
+        written = WriteConfigurationFile(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), reason);
     }
     if (!written) {
-        ReportFileError(QStringLiteral("save"), file, error);
+        ReportFileError(QStringLiteral("save"), file, QString::fromLocal8Bit(reason));
         return false;
     }
     m_watch.Watch(file, bytes);
