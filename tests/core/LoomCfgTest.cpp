@@ -175,6 +175,99 @@ TEST_F(LoomCfgTest, FormatOutputIsWrittenSafely) {
     EXPECT_NE(m_err.str().find("No such file or directory"), std::string::npos);
 }
 
+// loomcfg reads and writes only what Netloom does, refusing the rest with Netloom's words and
+// leaving it as it was: a pipe or a device is neither opened nor replaced.
+TEST_F(LoomCfgTest, RefusesWhatCannotBeAConfigurationFile) {
+    const std::string in = Write("in.cfg", "DefineAdapter\nEndAdapter\n");
+    const std::string fifo = m_dir + "/fifo.cfg";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string fifoLink = m_dir + "/fifo-link.cfg";
+    ASSERT_EQ(::symlink("fifo.cfg", fifoLink.c_str()), 0);
+    // Sparse: one byte over the limit costs no disk.
+    const std::string large = Write("large.cfg", "");
+    ASSERT_EQ(::truncate(large.c_str(), 512 * 1024 * 1024 + 1), 0);
+    const std::string notARegularFile = "It is not a regular file.";
+    struct Case {
+        std::vector<std::string> args;
+        std::string path;
+        std::string reason;
+    };
+    std::vector<Case> cases = {
+        {{"check", fifo}, fifo, notARegularFile},
+        {{"lint", fifoLink}, fifoLink, notARegularFile},
+        {{"tree", "/dev/null"}, "/dev/null", notARegularFile},
+        {{"format", m_dir}, m_dir, "Is a directory"},
+        {{"check", large}, large, "The file is larger than 512 MB."},
+        {{"format", in, "-o", fifoLink}, fifoLink, notARegularFile},
+        {{"format", in, "-o", "/dev/null"}, "/dev/null", notARegularFile},
+        {{"format", in, "-o", m_dir}, m_dir, "Is a directory"},
+    };
+    // Only root may write a file without a write bit; a save must not replace it by renaming.
+    const std::string readOnly = Write("read-only.cfg", "keep me");
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    if (::geteuid() != 0)
+        cases.push_back({{"format", in, "-o", readOnly}, readOnly, "Permission denied"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args.back());
+        EXPECT_EQ(Run(c.args), 2);
+        EXPECT_EQ(m_out.str(), "");
+        EXPECT_EQ(m_err.str(), "loomcfg: " + c.path + ": " + c.reason + "\n");
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    ASSERT_EQ(::lstat(fifoLink.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(Read(readOnly), "keep me");
+}
+
+// The file written is the one the links lead to, which may not exist yet; it keeps the old
+// file's whole mode, and a new file gets the usual one under the umask.
+TEST_F(LoomCfgTest, FormatOutputFollowsLinksAndKeepsTheMode) {
+    const std::string in = Write("in.cfg", "DefineAdapter\nEndAdapter\n");
+    ASSERT_EQ(Run({"format", in}), 0);
+    const std::string text = m_out.str();
+    ASSERT_EQ(::mkdir((m_dir + "/real").c_str(), 0755), 0);
+    struct Case {
+        std::string file;                // below m_dir
+        mode_t before;                   // 0: no file yet
+        mode_t after;                    // under the umask 027
+        std::vector<std::string> links;  // each names the next, the last the file
+    };
+    const Case cases[] = {
+        {"real/group.cfg", 02640, 02640, {}},
+        {"real/sticky.cfg", 01604, 01604, {"sticky-link"}},
+        {"real/chained.cfg", 0600, 0600, {"first", "second"}},
+        {"real/created.cfg", 0, 0640, {"dangling", "real/../real/dangling-too"}},
+    };
+    const mode_t umask = ::umask(027);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string file = m_dir + "/" + c.file;
+        if (c.before != 0) {
+            Write(c.file, "old");
+            ASSERT_EQ(::chmod(file.c_str(), c.before), 0);
+        }
+        std::string next = c.file;
+        for (auto link = c.links.rbegin(); link != c.links.rend(); ++link) {
+            // Relative to the folder the link is in.
+            const std::string up = link->find('/') == std::string::npos ? "" : "../";
+            ASSERT_EQ(::symlink((up + next).c_str(), (m_dir + "/" + *link).c_str()), 0);
+            next = *link;
+        }
+        EXPECT_EQ(Run({"format", in, "-o", m_dir + "/" + next}), 0) << m_err.str();
+        EXPECT_EQ(Read(file), text);
+        struct stat st {};
+        ASSERT_EQ(::stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.after);
+        for (const std::string& link : c.links) {
+            ASSERT_EQ(::lstat((m_dir + "/" + link).c_str(), &st), 0);
+            EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
+        }
+    }
+    ::umask(umask);
+}
+
 TEST_F(LoomCfgTest, TreeShowsTheNodesOfTheView) {
     const std::string in = Write("t.cfg",
                                  "DefineAdapter\nDefineTrafficProfile\nEndTrafficProfile\n"

@@ -1,13 +1,8 @@
 #include "LoomCfg.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
 #include <ostream>
 #include <string_view>
 
@@ -15,6 +10,7 @@
 #include "doc/ConfigChecks.h"
 #include "doc/NetloomDoc.h"
 #include "doc/TreeOutline.h"
+#include "platform/ConfigFile.h"
 
 #ifndef NETLOOM_VERSION
 #define NETLOOM_VERSION "1.0.0"
@@ -47,10 +43,6 @@ const char kUsage[] =
     "Exit status: 0 no messages (lint: and no problems), 1 messages (lint: or problems),\n"
     "2 a file could not be read or written, or the command line was wrong.\n";
 
-std::string SystemReason(int error) {
-    return std::strerror(error);
-}
-
 // Prints each message as FILE:LINE: TEXT and counts them.
 class CPrintingSink : public CMessageSink {
   public:
@@ -73,7 +65,7 @@ long OpenInto(CNetloomDoc& doc, const std::string& file, std::ostream& messages,
               std::ostream& err) {
     std::string bytes;
     std::string reason;
-    if (!ReadWholeFile(file, bytes, reason)) {
+    if (!ReadConfigurationFile(file, bytes, reason)) {
         err << "loomcfg: " << file << ": " << reason << '\n';
         return -1;
     }
@@ -120,7 +112,7 @@ int RunFormat(const std::string& file, const std::string* output, std::ostream& 
     const std::string text = doc.ConfigurationText();
     if (output) {
         std::string reason;
-        if (!WriteFileSafely(*output, text, reason)) {
+        if (!WriteConfigurationFile(*output, text, reason)) {
             err << "loomcfg: " << *output << ": " << reason << '\n';
             return kExitTrouble;
         }
@@ -196,121 +188,6 @@ int RunLoomCfg(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     err << "loomcfg: unknown command " << command << '\n';
     return Usage(err);
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        reason = SystemReason(errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        reason = SystemReason(EISDIR);
-        return false;
-    }
-    bytes.clear();
-    if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            reason = SystemReason(errno);
-            ::close(fd);
-            return false;
-        }
-        bytes.append(buffer, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return true;
-}
-
-namespace {
-
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-}  // namespace
-
-bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason) {
-    // Write through a symbolic link to the file it names, so the link itself survives.
-    std::string target = path;
-    char resolved[PATH_MAX];
-    struct stat lst {};
-    if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-        if (::realpath(path.c_str(), resolved) != nullptr) {
-            target = resolved;
-        } else {
-            // A dangling link: create the file it points to.
-            const ssize_t n = ::readlink(path.c_str(), resolved, sizeof resolved - 1);
-            if (n > 0) {
-                resolved[n] = '\0';
-                target =
-                    resolved[0] == '/' ? std::string(resolved) : DirectoryOf(path) + "/" + resolved;
-            }
-        }
-    }
-    mode_t mode = 0666;
-    bool keepMode = false;
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            reason = SystemReason(EISDIR);
-            return false;
-        }
-        mode = st.st_mode & 07777;
-        keepMode = true;
-    }
-    std::string temp = DirectoryOf(target) + "/.loomcfg-XXXXXX";
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        reason = SystemReason(errno);
-        return false;
-    }
-    temp.assign(name.data());
-    int error = 0;
-    if (!WriteAll(fd, bytes)) error = errno;
-    if (!error && ::fsync(fd) != 0) error = errno;
-    if (!error) {
-        if (keepMode) {
-            if (::fchmod(fd, mode) != 0) error = errno;
-        } else {
-            // A new file gets the usual permissions under the process's umask.
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            if (::fchmod(fd, mode & ~mask) != 0) error = errno;
-        }
-    }
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(temp.c_str());
-        reason = SystemReason(error);
-        return false;
-    }
-    return true;
 }
 
 std::string AbsolutePath(const std::string& path) {
