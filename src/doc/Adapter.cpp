@@ -3,11 +3,31 @@
 #include "archive/Archive.h"
 #include "cfgfile/WordList.h"
 #include "doc/Elan.h"
+#include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
 #include "doc/Pvc.h"
 #include "doc/TrafficProfile.h"
 
 namespace netloom {
+
+namespace {
+using K = KeywordsOf<C_Doc_Adapter>;
+// The order of the keyword lines; the checks name some keywords by their place here.
+constexpr KeywordEntry kAdapterKeywords[] = {
+    K::Enumeration("EmptyCells", 0, &C_Doc_Adapter::EmptyCells, kEmptyCellsWords),
+    K::Boolean("EnableSvcSupport", 0, &C_Doc_Adapter::EnableSvcSupport),
+    K::Enumeration("FramingMode", 0, &C_Doc_Adapter::FramingMode, kFramingModeWords),
+    K::Boolean("IlmiRegisterAddresses", 0, &C_Doc_Adapter::IlmiRegisterAddresses),
+    K::Text("LecsAtmAddress", 0, &C_Doc_Adapter::LecsAtmAddress),
+    K::Boolean("MasterTiming", 0, &C_Doc_Adapter::MasterTiming),
+    K::RateValue("MaxLineRate", 0, &C_Doc_Adapter::MaxLineRate),
+    // The writer sets it to the adapter's number of PVCs first.
+    K::IntegerIfNotZero("MaxPvcs", 0, &C_Doc_Adapter::MaxPvcs),
+    K::Integer("MaxVciBits", 0, &C_Doc_Adapter::MaxVciBits),
+    K::Integer("MaxVpiBits", 0, &C_Doc_Adapter::MaxVpiBits),
+    K::Enumeration("UniVersion", 0, &C_Doc_Adapter::UniVersion, kUniVersionWords),
+};
+}  // namespace
 
 C_Doc_Adapter::C_Doc_Adapter() {
     SetDefaults();
@@ -17,8 +37,7 @@ C_Doc_Adapter::C_Doc_Adapter() {
 C_Doc_Adapter::~C_Doc_Adapter() = default;
 
 void C_Doc_Adapter::SetDefaults() {
-    m_nKeywords = kAdapterKeywordCount;
-    m_pKeywords = kAdapterKeywords;
+    UseKeywords(kAdapterKeywords);
     m_pszSection = "Adapter";
     m_pszEndKeyword = "EndAdapter";
     m_nLevel = 0;
@@ -44,52 +63,6 @@ const std::string& C_Doc_Adapter::GetLabel() {
 bool C_Doc_Adapter::EditProperties() {
     CObjectEditor* editor = GetObjectEditor();
     return editor != nullptr && editor->Edit(*this);
-}
-
-bool C_Doc_Adapter::IsKeywordUsed(int index) {
-    if (index == 7) return MaxPvcs != 0;
-    return index >= 0 && index < m_nKeywords;
-}
-
-void C_Doc_Adapter::TransferKeyword(int index, std::string& text, bool toObject,
-                                    const CValueReport& report) {
-    switch (index) {
-        case 0:
-            TransferEnum(index, EmptyCells, kEmptyCellsWords, text, toObject, report);
-            break;
-        case 1:
-            TransferBoolean(EnableSvcSupport, text, toObject);
-            break;
-        case 2:
-            TransferEnum(index, FramingMode, kFramingModeWords, text, toObject, report);
-            break;
-        case 3:
-            TransferBoolean(IlmiRegisterAddresses, text, toObject);
-            break;
-        case 4:
-            TransferText(LecsAtmAddress, text, toObject);
-            break;
-        case 5:
-            TransferBoolean(MasterTiming, text, toObject);
-            break;
-        case 6:
-            TransferRate(MaxLineRate, text, toObject, report);
-            break;
-        case 7:
-            TransferInteger(MaxPvcs, text, toObject);
-            break;
-        case 8:
-            TransferInteger(MaxVciBits, text, toObject);
-            break;
-        case 9:
-            TransferInteger(MaxVpiBits, text, toObject);
-            break;
-        case 10:
-            TransferEnum(index, UniVersion, kUniVersionWords, text, toObject, report);
-            break;
-        default:
-            break;
-    }
 }
 
 void C_Doc_Adapter::SerializeFields(CArchive& ar) {

@@ -23,10 +23,6 @@ class C_Doc_Adapter : public CDocObject {
     void ReadDefinition(CConfigReader& ar) override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
-    bool IsKeywordUsed(int index) override;
-    using CDocObject::TransferKeyword;
-    void TransferKeyword(int index, std::string& text, bool toObject,
-                         const CValueReport& report) override;
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 

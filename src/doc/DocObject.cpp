@@ -5,6 +5,7 @@
 #include "cfgfile/LineReader.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
+#include "doc/KeywordTable.h"
 #include "res/Strings.h"
 
 namespace netloom {
@@ -20,24 +21,35 @@ bool CDocObject::EditProperties() {
 }
 void CDocObject::SerializeFields(CArchive&) {}
 void CDocObject::SetDefaults() {}
-void CDocObject::TransferKeyword(int, std::string&, bool, const CValueReport&) {}
+
+const KeywordEntry* CDocObject::Keyword(int index) const {
+    if (m_pKeywords == nullptr || index < 0 || index >= m_nKeywords) return nullptr;
+    return &m_pKeywords[index];
+}
+
+bool CDocObject::IsScopeUsed(int32_t scope) {
+    return scope == 0;
+}
 
 bool CDocObject::IsKeywordUsed(int index) {
-    if (index < 0 || index >= m_nKeywords || m_pKeywords == nullptr) return false;
-    return m_pKeywords[index].scope == 0;
+    const KeywordEntry* keyword = Keyword(index);
+    if (keyword == nullptr) return false;
+    if (keyword->onlyIfNotZero && keyword->number != nullptr && this->*keyword->number == 0)
+        return false;
+    return IsScopeUsed(keyword->scope);
 }
 
 int CDocObject::FindKeyword(const std::string& keyword) const {
-    if (m_pKeywords == nullptr) return -1;
     for (int i = 0; i < m_nKeywords; ++i) {
-        if (EqualsNoCase(m_pKeywords[i].name, keyword)) return i;
+        const KeywordEntry* entry = Keyword(i);
+        if (entry != nullptr && EqualsNoCase(entry->name, keyword)) return i;
     }
     return -1;
 }
 
 const char* CDocObject::KeywordName(int index) const {
-    if (m_pKeywords == nullptr || index < 0 || index >= m_nKeywords) return "";
-    return m_pKeywords[index].name;
+    const KeywordEntry* keyword = Keyword(index);
+    return keyword != nullptr ? keyword->name : "";
 }
 
 long CDocObject::KeywordLine(int index) const {
@@ -84,7 +96,9 @@ void AppendDecimal(std::string& out, int32_t value) {
     out += std::to_string(value);
 }
 
-void CDocObject::TransferBoolean(int32_t& field, std::string& text, bool toObject) {
+namespace {
+
+void TransferBoolean(int32_t& field, std::string& text, bool toObject) {
     if (toObject) {
         field = ReadBoolean(text) ? 1 : 0;
         t_bValueTaken = true;
@@ -92,7 +106,7 @@ void CDocObject::TransferBoolean(int32_t& field, std::string& text, bool toObjec
         text = WriteBoolean(field);
 }
 
-void CDocObject::TransferInteger(int32_t& field, std::string& text, bool toObject) {
+void TransferInteger(int32_t& field, std::string& text, bool toObject) {
     if (toObject) {
         int32_t value;
         t_bValueTaken = ScanDecimal(text, value);
@@ -102,7 +116,7 @@ void CDocObject::TransferInteger(int32_t& field, std::string& text, bool toObjec
     }
 }
 
-void CDocObject::TransferHexMask(int32_t& field, std::string& text, bool toObject) {
+void TransferHexMask(int32_t& field, std::string& text, bool toObject) {
     if (toObject) {
         int32_t value;
         t_bValueTaken = ScanHex(text, value);
@@ -112,7 +126,7 @@ void CDocObject::TransferHexMask(int32_t& field, std::string& text, bool toObjec
     }
 }
 
-void CDocObject::TransferText(std::string& field, std::string& text, bool toObject) {
+void TransferText(std::string& field, std::string& text, bool toObject) {
     if (toObject) {
         field = text;
         t_bValueTaken = true;
@@ -121,8 +135,8 @@ void CDocObject::TransferText(std::string& field, std::string& text, bool toObje
     }
 }
 
-void CDocObject::TransferEnum(int index, int32_t& field, const WordList& words, std::string& text,
-                              bool toObject, const CValueReport& report) {
+void TransferEnum(const char* keyword, int32_t& field, const WordList& words, std::string& text,
+                  bool toObject, const CValueReport& report) {
     if (!toObject) {
         text.assign(words.At(field));
         return;
@@ -130,15 +144,13 @@ void CDocObject::TransferEnum(int index, int32_t& field, const WordList& words, 
     const int found = words.Find(text);
     t_bValueTaken = found >= 0;
     if (found < 0) {
-        report.Report(IDS_ILLEGAL_VALUE,
-                      FormatString(IDS_ILLEGAL_VALUE, {text, KeywordName(index)}));
+        report.Report(IDS_ILLEGAL_VALUE, FormatString(IDS_ILLEGAL_VALUE, {text, keyword}));
         return;
     }
     field = found;
 }
 
-void CDocObject::TransferRate(Rate& field, std::string& text, bool toObject,
-                              const CValueReport& report) {
+void TransferRate(Rate& field, std::string& text, bool toObject, const CValueReport& report) {
     if (!toObject) {
         text = WriteRate(field.Value, field.Unit);
         return;
@@ -148,6 +160,38 @@ void CDocObject::TransferRate(Rate& field, std::string& text, bool toObject,
     t_bValueTaken = read != RateRead::NoNumber;
     if (read == RateRead::UnknownUnit)
         report.Report(IDS_ILLEGAL_RATE_UNIT, FormatString(IDS_ILLEGAL_RATE_UNIT, {badUnit}));
+}
+
+}  // namespace
+
+void CDocObject::TransferKeyword(int index, std::string& text, bool toObject,
+                                 const CValueReport& report) {
+    const KeywordEntry* keyword = Keyword(index);
+    if (keyword == nullptr) return;
+    int32_t* number = keyword->number != nullptr ? &(this->*keyword->number) : nullptr;
+    Rate* rate = keyword->rate != nullptr ? &(this->*keyword->rate) : nullptr;
+    std::string* field = keyword->text != nullptr ? &(this->*keyword->text) : nullptr;
+    switch (keyword->form) {
+        case ValueForm::Boolean:
+            if (number != nullptr) TransferBoolean(*number, text, toObject);
+            break;
+        case ValueForm::Integer:
+            if (number != nullptr) TransferInteger(*number, text, toObject);
+            break;
+        case ValueForm::HexMask:
+            if (number != nullptr) TransferHexMask(*number, text, toObject);
+            break;
+        case ValueForm::Enumeration:
+            if (number != nullptr && keyword->words != nullptr)
+                TransferEnum(keyword->name, *number, *keyword->words, text, toObject, report);
+            break;
+        case ValueForm::Rate:
+            if (rate != nullptr) TransferRate(*rate, text, toObject, report);
+            break;
+        case ValueForm::Text:
+            if (field != nullptr) TransferText(*field, text, toObject);
+            break;
+    }
 }
 
 }  // namespace netloom

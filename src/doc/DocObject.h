@@ -3,11 +3,11 @@
 // It gives them one shape (number, type code, label, keyword table) and the generic parts of
 // reading and writing a keyword block.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "cfgfile/KeywordTables.h"
 #include "cfgfile/MessageSink.h"
 #include "doc/TreeNodeRef.h"
 
@@ -15,7 +15,7 @@ namespace netloom {
 
 class CArchive;
 class CConfigReader;
-struct WordList;
+struct KeywordEntry;  // doc/KeywordTable.h
 
 // Type codes; the even codes 2, 4, 6 and 8 belong to the tree's group nodes.
 enum DocType : int16_t {
@@ -47,9 +47,12 @@ class CDocObject {
     virtual void ReadDefinition(CConfigReader& ar);
     virtual bool EditProperties();
     virtual void WriteDefinition(std::string& out, bool withHeader);
+    // Whether the keyword is written for this object: by its scope letter (IsScopeUsed) and,
+    // for a count the writer fills in, by its value.
     virtual bool IsKeywordUsed(int index);
     // Moves one keyword's value between its member and text: toObject true parses text into the
-    // member (reporting bad values through report), false formats the member into text.
+    // member (reporting bad values through report), false formats the member into text. The
+    // table says which member and in which form; an index outside it does nothing.
     virtual void TransferKeyword(int index, std::string& text, bool toObject,
                                  const CValueReport& report);
     void TransferKeyword(int index, std::string& text, bool toObject) {
@@ -66,7 +69,7 @@ class CDocObject {
     const char* KeywordName(int index) const;
 
     int32_t m_nNumber = 0;
-    int32_t m_nKeywords = 0;
+    int32_t m_nKeywords = 0;  // the size of m_pKeywords, set with it by UseKeywords
     int32_t m_nLevel = 0;
     const KeywordEntry* m_pKeywords = nullptr;
     const char* m_pszSection = nullptr;
@@ -91,6 +94,17 @@ class CDocObject {
     static uint64_t NewLinesGeneration();
 
   protected:
+    // Makes table, the class's own, the object's keyword table.
+    template <size_t N>
+    void UseKeywords(const KeywordEntry (&table)[N]) {
+        static_assert(N <= static_cast<size_t>(INT32_MAX));
+        m_pKeywords = table;
+        m_nKeywords = static_cast<int32_t>(N);
+    }
+    // Whether keywords of this scope letter are written for this object. Only a class whose
+    // table has letters knows what they mean; the base writes the keywords without one.
+    virtual bool IsScopeUsed(int32_t scope);
+
     // The blanks before this object's Define line.
     std::string Indent() const;
     // The keyword lines of the object, in table order, by IsKeywordUsed and non-empty value.
@@ -104,17 +118,10 @@ class CDocObject {
     static void StartValueTransfer();
     static bool ValueTaken();
 
-    // Value-form helpers for TransferKeyword.
-    static void TransferBoolean(int32_t& field, std::string& text, bool toObject);
-    static void TransferInteger(int32_t& field, std::string& text, bool toObject);
-    static void TransferHexMask(int32_t& field, std::string& text, bool toObject);
-    static void TransferText(std::string& field, std::string& text, bool toObject);
-    void TransferEnum(int index, int32_t& field, const WordList& words, std::string& text,
-                      bool toObject, const CValueReport& report);
-    static void TransferRate(Rate& field, std::string& text, bool toObject,
-                             const CValueReport& report);
-
   private:
+    // The table's entry at index, or null outside the table.
+    const KeywordEntry* Keyword(int index) const;
+
     long m_nDefineLine = 0;
     uint64_t m_nLinesGeneration = 0;
     // One entry per keyword of the table once any line is known, else empty. 32 bits each:

@@ -2,11 +2,46 @@
 
 #include "archive/Archive.h"
 #include "cfgfile/WordList.h"
+#include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
 #include "doc/Pvc.h"
 #include "doc/TpMapping.h"
 
 namespace netloom {
+
+namespace {
+using K = KeywordsOf<C_Doc_Elan>;
+// The order of the keyword lines; the checks name some keywords by their place here.
+constexpr KeywordEntry kElanKeywords[] = {
+    K::Integer("AgingTime", 'L', &C_Doc_Elan::AgingTime),
+    K::Integer("ArpResponseTime", 'L', &C_Doc_Elan::ArpResponseTime),
+    K::Text("ArpServer", 'C', &C_Doc_Elan::ArpServer),
+    K::Integer("ArpTimeout", 'C', &C_Doc_Elan::ArpTimeout),
+    K::Text("AtmAddress", 0, &C_Doc_Elan::AtmAddress),
+    K::Integer("DefaultTrafficProfile", 'm', &C_Doc_Elan::DefaultTrafficProfile),
+    K::Enumeration("Encapsulation", 'M', &C_Doc_Elan::Encapsulation, kEncapsulationWords),
+    K::Integer("FlushTimeout", 'L', &C_Doc_Elan::FlushTimeout),
+    K::Integer("ForwardDelayTime", 'L', &C_Doc_Elan::ForwardDelayTime),
+    K::Text("IpAddress", 'C', &C_Doc_Elan::IpAddress),
+    K::Integer("JoinTimeout", 'L', &C_Doc_Elan::JoinTimeout),
+    K::Text("LanName", 'L', &C_Doc_Elan::LanName),
+    K::Enumeration("LanType", 0, &C_Doc_Elan::LanType, kLanTypeWords),
+    K::Integer("MaxArpRetryCount", 'L', &C_Doc_Elan::MaxArpRetryCount),
+    K::Integer("MaxDataFrameSize", 'L', &C_Doc_Elan::MaxDataFrameSize),
+    K::Integer("MaxDdVccs", 'L', &C_Doc_Elan::MaxDdVccs),
+    K::Integer("MaxDestinations", 'L', &C_Doc_Elan::MaxDestinations),
+    K::RateValue("MaxReceiveRateDifference", 'm', &C_Doc_Elan::MaxReceiveRateDifference),
+    K::RateValue("MaxTransmitRateDifference", 'm', &C_Doc_Elan::MaxTransmitRateDifference),
+    K::Integer("MaxUnknownFrameCount", 'L', &C_Doc_Elan::MaxUnknownFrameCount),
+    K::Integer("MaxUnknownFrameTime", 'L', &C_Doc_Elan::MaxUnknownFrameTime),
+    K::Integer("MaximumOpenCircuits", 'm', &C_Doc_Elan::MaximumOpenCircuits),
+    K::Integer("MtuSize", 'l', &C_Doc_Elan::MtuSize),
+    K::Boolean("PromiscuousMode", 0, &C_Doc_Elan::PromiscuousMode),
+    K::Text("ServerAtmAddress", 'L', &C_Doc_Elan::ServerAtmAddress),
+    K::HexMask("TraceMask", 0, &C_Doc_Elan::TraceMask),
+    K::Integer("VccTimeoutPeriod", 'm', &C_Doc_Elan::VccTimeoutPeriod),
+};
+}  // namespace
 
 C_Doc_Elan::C_Doc_Elan(int32_t type) {
     SetDefaults();
@@ -18,8 +53,7 @@ C_Doc_Elan::C_Doc_Elan(int32_t type) {
 C_Doc_Elan::~C_Doc_Elan() = default;
 
 void C_Doc_Elan::SetDefaults() {
-    m_nKeywords = kElanKeywordCount;
-    m_pKeywords = kElanKeywords;
+    UseKeywords(kElanKeywords);
     m_pszSection = "VirtualAdapter";
     m_pszEndKeyword = "EndVirtualAdapter";
     m_nLevel = 1;
@@ -86,9 +120,8 @@ bool C_Doc_Elan::EditProperties() {
     return editor != nullptr && editor->Edit(*this);
 }
 
-bool C_Doc_Elan::IsKeywordUsed(int index) {
-    if (index < 0 || index >= m_nKeywords) return false;
-    switch (m_pKeywords[index].scope) {
+bool C_Doc_Elan::IsScopeUsed(int32_t scope) {
+    switch (scope) {
         case 0:
             return true;
         case 'L':
@@ -103,95 +136,6 @@ bool C_Doc_Elan::IsKeywordUsed(int index) {
             return Type != ELAN_RFC1483;
         default:
             return false;
-    }
-}
-
-void C_Doc_Elan::TransferKeyword(int index, std::string& text, bool toObject,
-                                 const CValueReport& report) {
-    switch (index) {
-        case 0:
-            TransferInteger(AgingTime, text, toObject);
-            break;
-        case 1:
-            TransferInteger(ArpResponseTime, text, toObject);
-            break;
-        case 2:
-            TransferText(ArpServer, text, toObject);
-            break;
-        case 3:
-            TransferInteger(ArpTimeout, text, toObject);
-            break;
-        case 4:
-            TransferText(AtmAddress, text, toObject);
-            break;
-        case 5:
-            TransferInteger(DefaultTrafficProfile, text, toObject);
-            break;
-        case 6:
-            TransferEnum(index, Encapsulation, kEncapsulationWords, text, toObject, report);
-            break;
-        case 7:
-            TransferInteger(FlushTimeout, text, toObject);
-            break;
-        case 8:
-            TransferInteger(ForwardDelayTime, text, toObject);
-            break;
-        case 9:
-            TransferText(IpAddress, text, toObject);
-            break;
-        case 10:
-            TransferInteger(JoinTimeout, text, toObject);
-            break;
-        case 11:
-            TransferText(LanName, text, toObject);
-            break;
-        case 12:
-            TransferEnum(index, LanType, kLanTypeWords, text, toObject, report);
-            break;
-        case 13:
-            TransferInteger(MaxArpRetryCount, text, toObject);
-            break;
-        case 14:
-            TransferInteger(MaxDataFrameSize, text, toObject);
-            break;
-        case 15:
-            TransferInteger(MaxDdVccs, text, toObject);
-            break;
-        case 16:
-            TransferInteger(MaxDestinations, text, toObject);
-            break;
-        case 17:
-            TransferRate(MaxReceiveRateDifference, text, toObject, report);
-            break;
-        case 18:
-            TransferRate(MaxTransmitRateDifference, text, toObject, report);
-            break;
-        case 19:
-            TransferInteger(MaxUnknownFrameCount, text, toObject);
-            break;
-        case 20:
-            TransferInteger(MaxUnknownFrameTime, text, toObject);
-            break;
-        case 21:
-            TransferInteger(MaximumOpenCircuits, text, toObject);
-            break;
-        case 22:
-            TransferInteger(MtuSize, text, toObject);
-            break;
-        case 23:
-            TransferBoolean(PromiscuousMode, text, toObject);
-            break;
-        case 24:
-            TransferText(ServerAtmAddress, text, toObject);
-            break;
-        case 25:
-            TransferHexMask(TraceMask, text, toObject);
-            break;
-        case 26:
-            TransferInteger(VccTimeoutPeriod, text, toObject);
-            break;
-        default:
-            break;
     }
 }
 

@@ -27,10 +27,6 @@ class C_Doc_Elan : public CDocObject {
     void ReadDefinition(CConfigReader& ar) override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
-    bool IsKeywordUsed(int index) override;
-    using CDocObject::TransferKeyword;
-    void TransferKeyword(int index, std::string& text, bool toObject,
-                         const CValueReport& report) override;
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 
@@ -70,6 +66,10 @@ class C_Doc_Elan : public CDocObject {
     C_Doc_Adapter* Adapter = nullptr;  // owner, not owned
     CTreeNodeRef m_mappingsNode;
     CTreeNodeRef m_pvcsNode;
+
+  protected:
+    // By the virtual adapter's own type.
+    bool IsScopeUsed(int32_t scope) override;
 };
 
 // The largest rate difference a virtual adapter accepts by default: 2^24 - 1 cells/s.

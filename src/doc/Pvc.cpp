@@ -3,9 +3,26 @@
 #include "archive/Archive.h"
 #include "cfgfile/WordList.h"
 #include "doc/Elan.h"
+#include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
 
 namespace netloom {
+
+namespace {
+using K = KeywordsOf<C_Doc_Pvc>;
+// The order of the keyword lines; the checks name some keywords by their place here.
+constexpr KeywordEntry kPvcKeywords[] = {
+    K::Text("AtmAddress", 'L', &C_Doc_Pvc::AtmAddress),
+    K::Enumeration("PvcType", 'L', &C_Doc_Pvc::PvcType, kPvcTypeWords),
+    K::Integer("Vpi", 0, &C_Doc_Pvc::Vpi),
+    K::Integer("Vci", 0, &C_Doc_Pvc::Vci),
+    // The number of the owning virtual adapter in the whole file; the writer sets it first.
+    K::Integer("UserInstance", 0, &C_Doc_Pvc::UserInstance),
+    K::Integer("TrafficProfileSelector", 0, &C_Doc_Pvc::TrafficProfileSelector),
+    K::Text("IpAddress", 'C', &C_Doc_Pvc::IpAddress),
+    K::Text("MacAddress", 'B', &C_Doc_Pvc::MacAddress),
+};
+}  // namespace
 
 C_Doc_Pvc::C_Doc_Pvc() {
     SetDefaults();
@@ -14,8 +31,7 @@ C_Doc_Pvc::C_Doc_Pvc() {
 }
 
 void C_Doc_Pvc::SetDefaults() {
-    m_nKeywords = kPvcKeywordCount;
-    m_pKeywords = kPvcKeywords;
+    UseKeywords(kPvcKeywords);
     m_pszSection = "Pvc";
     m_pszEndKeyword = "EndPvc";
     m_nLevel = 1;
@@ -57,9 +73,7 @@ void C_Doc_Pvc::WriteDefinition(std::string& out, bool) {
     CDocObject::WriteDefinition(out, true);
 }
 
-bool C_Doc_Pvc::IsKeywordUsed(int index) {
-    if (index < 0 || index >= m_nKeywords) return false;
-    const int32_t scope = m_pKeywords[index].scope;
+bool C_Doc_Pvc::IsScopeUsed(int32_t scope) {
     if (scope == 0) return true;
     // A PVC without an owner has no type to decide by; its scoped keywords stay unwritten.
     if (VirtualAdapter == nullptr) return false;
@@ -72,38 +86,6 @@ bool C_Doc_Pvc::IsKeywordUsed(int index) {
             return VirtualAdapter->Type == ELAN_RFC1483 && VirtualAdapter->Encapsulation == 1;
         default:
             return false;
-    }
-}
-
-void C_Doc_Pvc::TransferKeyword(int index, std::string& text, bool toObject,
-                                const CValueReport& report) {
-    switch (index) {
-        case 0:
-            TransferText(AtmAddress, text, toObject);
-            break;
-        case 1:
-            TransferEnum(index, PvcType, kPvcTypeWords, text, toObject, report);
-            break;
-        case 2:
-            TransferInteger(Vpi, text, toObject);
-            break;
-        case 3:
-            TransferInteger(Vci, text, toObject);
-            break;
-        case 4:
-            TransferInteger(UserInstance, text, toObject);
-            break;
-        case 5:
-            TransferInteger(TrafficProfileSelector, text, toObject);
-            break;
-        case 6:
-            TransferText(IpAddress, text, toObject);
-            break;
-        case 7:
-            TransferText(MacAddress, text, toObject);
-            break;
-        default:
-            break;
     }
 }
 

@@ -17,10 +17,6 @@ class C_Doc_Pvc : public CDocObject {
     const std::string& GetLabel() override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
-    bool IsKeywordUsed(int index) override;
-    using CDocObject::TransferKeyword;
-    void TransferKeyword(int index, std::string& text, bool toObject,
-                         const CValueReport& report) override;
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 
@@ -36,6 +32,10 @@ class C_Doc_Pvc : public CDocObject {
     int32_t TrafficProfileSelector = 0;
     int32_t UserInstance = 0;
     C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned
+
+  protected:
+    // By the type and encapsulation of the owning virtual adapter.
+    bool IsScopeUsed(int32_t scope) override;
 };
 
 }  // namespace netloom

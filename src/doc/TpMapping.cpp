@@ -2,9 +2,21 @@
 
 #include "archive/Archive.h"
 #include "cfgfile/WordList.h"
+#include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
 
 namespace netloom {
+
+namespace {
+using K = KeywordsOf<C_Doc_TpMapping>;
+// The order of the keyword lines; the checks name some keywords by their place here.
+constexpr KeywordEntry kTpMappingKeywords[] = {
+    K::Enumeration("VcType", 0, &C_Doc_TpMapping::VcType, kVcTypeWords),
+    K::Text("AtmAddress", 0, &C_Doc_TpMapping::AtmAddress),
+    K::Text("AddressMask", 0, &C_Doc_TpMapping::AddressMask),
+    K::Text("TrafficProfileList", 0, &C_Doc_TpMapping::TrafficProfileList),
+};
+}  // namespace
 
 C_Doc_TpMapping::C_Doc_TpMapping() {
     SetDefaults();
@@ -13,8 +25,7 @@ C_Doc_TpMapping::C_Doc_TpMapping() {
 }
 
 void C_Doc_TpMapping::SetDefaults() {
-    m_nKeywords = kTpMappingKeywordCount;
-    m_pKeywords = kTpMappingKeywords;
+    UseKeywords(kTpMappingKeywords);
     m_pszSection = "ProfileMapping";
     m_pszEndKeyword = "EndProfileMapping";
     m_nLevel = 2;
@@ -39,26 +50,6 @@ bool C_Doc_TpMapping::EditProperties() {
 
 void C_Doc_TpMapping::WriteDefinition(std::string& out, bool) {
     CDocObject::WriteDefinition(out, true);
-}
-
-void C_Doc_TpMapping::TransferKeyword(int index, std::string& text, bool toObject,
-                                      const CValueReport& report) {
-    switch (index) {
-        case 0:
-            TransferEnum(index, VcType, kVcTypeWords, text, toObject, report);
-            break;
-        case 1:
-            TransferText(AtmAddress, text, toObject);
-            break;
-        case 2:
-            TransferText(AddressMask, text, toObject);
-            break;
-        case 3:
-            TransferText(TrafficProfileList, text, toObject);
-            break;
-        default:
-            break;
-    }
 }
 
 void C_Doc_TpMapping::SerializeFields(CArchive& ar) {

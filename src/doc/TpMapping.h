@@ -18,9 +18,6 @@ class C_Doc_TpMapping : public CDocObject {
     const std::string& GetLabel() override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
-    using CDocObject::TransferKeyword;
-    void TransferKeyword(int index, std::string& text, bool toObject,
-                         const CValueReport& report) override;
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 

@@ -2,11 +2,22 @@
 
 #include "archive/Archive.h"
 #include "cfgfile/WordList.h"
+#include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
 
 namespace netloom {
 
 namespace {
+using K = KeywordsOf<C_Doc_TrafficProfile>;
+// The order of the keyword lines; the checks name some keywords by their place here.
+constexpr KeywordEntry kTrafficProfileKeywords[] = {
+    K::Enumeration("DescrType", 0, &C_Doc_TrafficProfile::DescrType, kDescrTypeWords),
+    K::Enumeration("QosClass", 0, &C_Doc_TrafficProfile::QosClass, kQosClassWords),
+    K::RateValue("PeakRate", 0, &C_Doc_TrafficProfile::PeakRate),
+    K::RateValue("SustainedRate", 0, &C_Doc_TrafficProfile::SustainedRate),
+    K::Integer("MaxBurstSize", 0, &C_Doc_TrafficProfile::MaxBurstSize),
+};
+
 void AppendRate(std::string& out, const Rate& rate) {
     AppendDecimal(out, rate.Value);
     out += ' ';
@@ -21,8 +32,7 @@ C_Doc_TrafficProfile::C_Doc_TrafficProfile() {
 }
 
 void C_Doc_TrafficProfile::SetDefaults() {
-    m_nKeywords = kTrafficProfileKeywordCount;
-    m_pKeywords = kTrafficProfileKeywords;
+    UseKeywords(kTrafficProfileKeywords);
     m_pszSection = "TrafficProfile";
     m_pszEndKeyword = "EndTrafficProfile";
     m_nLevel = 1;
@@ -82,29 +92,6 @@ bool C_Doc_TrafficProfile::EditProperties() {
 
 void C_Doc_TrafficProfile::WriteDefinition(std::string& out, bool) {
     CDocObject::WriteDefinition(out, true);
-}
-
-void C_Doc_TrafficProfile::TransferKeyword(int index, std::string& text, bool toObject,
-                                           const CValueReport& report) {
-    switch (index) {
-        case 0:
-            TransferEnum(index, DescrType, kDescrTypeWords, text, toObject, report);
-            break;
-        case 1:
-            TransferEnum(index, QosClass, kQosClassWords, text, toObject, report);
-            break;
-        case 2:
-            TransferRate(PeakRate, text, toObject, report);
-            break;
-        case 3:
-            TransferRate(SustainedRate, text, toObject, report);
-            break;
-        case 4:
-            TransferInteger(MaxBurstSize, text, toObject);
-            break;
-        default:
-            break;
-    }
 }
 
 void C_Doc_TrafficProfile::SerializeFields(CArchive& ar) {

@@ -17,9 +17,6 @@ class C_Doc_TrafficProfile : public CDocObject {
     const std::string& GetLabel() override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
-    using CDocObject::TransferKeyword;
-    void TransferKeyword(int index, std::string& text, bool toObject,
-                         const CValueReport& report) override;
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 

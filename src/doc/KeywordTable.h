@@ -1,0 +1,86 @@
+#pragma once
+// A configuration object's keyword table: for each keyword of its block, in the order the block
+// is written, the keyword, its scope letter, the form of its value and the member that holds it.
+// The position in the table is the keyword's index everywhere: TransferKeyword, IsKeywordUsed,
+// the line kept for each keyword, and the checks that name keywords by index.
+
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+#include "doc/DocObject.h"
+
+namespace netloom {
+
+struct WordList;
+
+// How a keyword's value is written and read.
+enum class ValueForm : uint8_t { Boolean, Integer, HexMask, Enumeration, Rate, Text };
+
+struct KeywordEntry {
+    const char* name;
+    // A character code ('L', 'l', 'C', 'M', 'm', 'B') or 0: the owning class's IsScopeUsed
+    // decides by it whether the keyword is written.
+    int32_t scope;
+    ValueForm form;
+    // The member that holds the value: number for the boolean, integer, hex mask and
+    // enumeration forms, rate and text for theirs; only the one of the form is set.
+    int32_t CDocObject::*number;
+    Rate CDocObject::*rate;
+    std::string CDocObject::*text;
+    const WordList* words;  // the enumeration's words
+    // A number the writer fills in as a count: while it is 0 the keyword is left out.
+    bool onlyIfNotZero;
+};
+
+// The entries of class C's table. They take members of C only, so a table cannot name a member
+// of another class; the member pointers are kept as members of the base so that the base can
+// go through any table, and they are only ever applied to the object whose table it is.
+template <class C>
+struct KeywordsOf {
+    static_assert(std::is_base_of_v<CDocObject, C>);
+
+    static constexpr KeywordEntry Boolean(const char* name, int32_t scope, int32_t C::*member) {
+        return Number(name, scope, ValueForm::Boolean, member, nullptr, false);
+    }
+    static constexpr KeywordEntry Integer(const char* name, int32_t scope, int32_t C::*member) {
+        return Number(name, scope, ValueForm::Integer, member, nullptr, false);
+    }
+    static constexpr KeywordEntry IntegerIfNotZero(const char* name, int32_t scope,
+                                                   int32_t C::*member) {
+        return Number(name, scope, ValueForm::Integer, member, nullptr, true);
+    }
+    static constexpr KeywordEntry HexMask(const char* name, int32_t scope, int32_t C::*member) {
+        return Number(name, scope, ValueForm::HexMask, member, nullptr, false);
+    }
+    static constexpr KeywordEntry Enumeration(const char* name, int32_t scope, int32_t C::*member,
+                                              const WordList& words) {
+        return Number(name, scope, ValueForm::Enumeration, member, &words, false);
+    }
+    static constexpr KeywordEntry RateValue(const char* name, int32_t scope, Rate C::*member) {
+        KeywordEntry entry = Blank(name, scope, ValueForm::Rate);
+        entry.rate = static_cast<Rate CDocObject::*>(member);
+        return entry;
+    }
+    static constexpr KeywordEntry Text(const char* name, int32_t scope, std::string C::*member) {
+        KeywordEntry entry = Blank(name, scope, ValueForm::Text);
+        entry.text = static_cast<std::string CDocObject::*>(member);
+        return entry;
+    }
+
+  private:
+    static constexpr KeywordEntry Blank(const char* name, int32_t scope, ValueForm form) {
+        return {name, scope, form, nullptr, nullptr, nullptr, nullptr, false};
+    }
+    static constexpr KeywordEntry Number(const char* name, int32_t scope, ValueForm form,
+                                         int32_t C::*member, const WordList* words,
+                                         bool onlyIfNotZero) {
+        KeywordEntry entry = Blank(name, scope, form);
+        entry.number = static_cast<int32_t CDocObject::*>(member);
+        entry.words = words;
+        entry.onlyIfNotZero = onlyIfNotZero;
+        return entry;
+    }
+};
+
+}  // namespace netloom
