@@ -4,8 +4,8 @@
 
 #include "doc/UserOptions.h"
 #include "fields/AddressField.h"
-#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 

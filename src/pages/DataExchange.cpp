@@ -9,9 +9,9 @@
 #include "fields/FieldChecks.h"
 #include "fields/FieldMessages.h"
 #include "fields/IntegerField.h"
-#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
 #include "pages/UpDownEdit.h"
+#include "ui/Latin1.h"
 #include "ui/MessageService.h"
 
 namespace netloom {

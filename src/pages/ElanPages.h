@@ -46,7 +46,6 @@ class CDlgElanLane : public CPropertyPage {
     explicit CDlgElanLane(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
 
-
     std::string ServerAtmAddress;
     std::string LanName;
 

@@ -7,11 +7,11 @@
 #include "doc/UserOptions.h"
 #include "pages/ElanAdvancedPages.h"
 #include "pages/ElanPages.h"
-#include "ui/Latin1.h"
 #include "pages/ProfilePages.h"
 #include "pages/PropertyEditor.h"
 #include "pages/PropertySheet.h"
 #include "pages/PvcPages.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 

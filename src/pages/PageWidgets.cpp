@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "doc/Adapter.h"
-#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 

@@ -43,5 +43,4 @@ QStringList TrafficProfileNames(C_Doc_Adapter* adapter);
 // hardware defaults, no adapter none), then selects entry selected (none when it has none).
 void FillTrafficProfileList(QComboBox* list, C_Doc_Adapter* adapter, int32_t selected);
 
-
 }  // namespace netloom

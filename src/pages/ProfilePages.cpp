@@ -16,9 +16,9 @@
 #include "fields/ProfileList.h"
 #include "pages/AddressEdit.h"
 #include "pages/DataExchange.h"
-#include "ui/Latin1.h"
 #include "pages/PageWidgets.h"
 #include "pages/UpDownEdit.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 

@@ -26,7 +26,6 @@ class CDlgTp : public CExchangeDialog {
     explicit CDlgTp(QWidget* parent = nullptr);
     void DoDataExchange(CDataExchange& dx) override;
 
-
     int32_t DescrType = 0;
     int32_t QosClass = 0;
     Rate PeakRate{353208, 0};

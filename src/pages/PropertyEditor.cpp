@@ -5,10 +5,10 @@
 #include "doc/TrafficProfile.h"
 #include "doc/UserOptions.h"
 #include "pages/AdapterPages.h"
-#include "ui/Latin1.h"
 #include "pages/ProfilePages.h"
 #include "pages/PropertySheet.h"
 #include "pages/TypeDialogs.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "fields/IntegerField.h"
-#include "ui/Latin1.h"
 #include "pages/TypingValidator.h"
+#include "ui/Latin1.h"
 
 namespace netloom {
 

@@ -71,10 +71,11 @@ TEST_F(FileWatchTest, CaptionIsMarkedWhileThereAreUnsavedChanges) {
 TEST_F(FileWatchTest, ChangedFileIsReloadedOrKeptAsTheUserAnswers) {
     const struct {
         bool replaced, modified, reload;
-    } cases[] = {{false, false, true}, {true, false, false}, {false, true, false}, {true, true, true}};
+    } cases[] = {
+        {false, false, true}, {true, false, false}, {false, true, false}, {true, true, true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "replaced " << c.replaced << " modified "
-                                          << c.modified << " reload " << c.reload);
+        SCOPED_TRACE(::testing::Message() << "replaced " << c.replaced << " modified " << c.modified
+                                          << " reload " << c.reload);
         Open();
         if (c.modified) Trigger(ID_INSERT_ADAPTER);
         m_messages->Script({c.reload ? MsgAnswer::Yes : MsgAnswer::No});
@@ -102,8 +103,9 @@ TEST_F(FileWatchTest, ChangedFileIsReloadedOrKeptAsTheUserAnswers) {
 
 TEST_F(FileWatchTest, RemovedFileIsReportedAndSavedAgain) {
     Open();
-    const QString removed = Said(" was deleted or moved by another program. Save keeps your "
-                                 "configuration under its name.");
+    const QString removed = Said(
+        " was deleted or moved by another program. Save keeps your "
+        "configuration under its name.");
     ASSERT_TRUE(QFile::remove(m_path));
     ASSERT_TRUE(MessagesReach(1));
     EXPECT_EQ(Messages(), QStringList{removed});
