@@ -128,13 +128,7 @@ void CNetloomApp::DefineViewCommands() {
     m_commands.Define(
         ID_VIEW_ADVANCED, [this] { m_view->OnViewAdvanced(); }, Rule(),
         [] { return UserOptions().ExpertMode; });
-#if defined(NETLOOM_HAVE_PAGES)
     m_commands.Define(ID_VIEW_OPTIONS, [this] { OnViewOptions(); });
-#else
-    m_commands.Define(
-        ID_VIEW_OPTIONS, [this] { OnViewOptions(); },
-        [this] { return static_cast<bool>(m_services.editOptions); });
-#endif
     // One pane only: the next and the previous pane are the tree.
     m_commands.Define(ID_NEXT_PANE, [this] { m_view->setFocus(Qt::TabFocusReason); });
     m_commands.Define(ID_PREV_PANE, [this] { m_view->setFocus(Qt::BacktabFocusReason); });

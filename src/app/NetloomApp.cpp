@@ -25,10 +25,8 @@
 #include "res/Strings.h"
 #include "view/NetloomView.h"
 
-#if defined(NETLOOM_HAVE_PAGES)
 #include "pages/DlgOptions.h"
 #include "pages/PropertyEditor.h"
-#endif
 
 namespace netloom {
 
@@ -80,12 +78,10 @@ bool CNetloomApp::InitInstance() {
     m_frame = std::make_unique<CMainFrame>(m_commands, m_view);
     m_frame->setWindowIcon(QApplication::windowIcon());
     CObjectEditor* editor = m_services.editor;
-#if defined(NETLOOM_HAVE_PAGES)
     if (editor == nullptr) {
         m_ownEditor = std::make_unique<CPropertyEditor>(m_frame.get());
         editor = m_ownEditor.get();
     }
-#endif
     m_previousEditor = SetObjectEditor(editor);
     m_editorInstalled = true;
     m_docManager->SetView(m_view);
@@ -229,10 +225,8 @@ void CNetloomApp::OnViewOptions() {
     if (m_services.editOptions) {
         confirmed = m_services.editOptions(m_frame.get(), edited);
     } else {
-#if defined(NETLOOM_HAVE_PAGES)
         CDlgOptions dialog(m_frame.get());
         confirmed = dialog.Edit(edited);
-#endif
     }
     if (!confirmed) return;
     const bool rebuild = edited.DisplayTrafficProfiles != UserOptions().DisplayTrafficProfiles;
