@@ -1,38 +1,14 @@
 #include "doc/NetloomDoc.h"
 
-#include <algorithm>
-
 #include "cfgfile/LineReader.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
+#include "doc/ObjectLists.h"
 #include "doc/Pvc.h"
 #include "doc/TpMapping.h"
 #include "doc/TrafficProfile.h"
 
 namespace netloom {
-
-namespace {
-
-// The type code chooses the list; the class is checked too, so a mislabelled object can never
-// end up in a list of another class.
-template <class T>
-bool AppendAs(std::unique_ptr<CDocObject>& object, std::vector<std::unique_ptr<T>>& list) {
-    if (dynamic_cast<T*>(object.get()) == nullptr) return false;
-    list.push_back(std::unique_ptr<T>(static_cast<T*>(object.release())));
-    return true;
-}
-
-template <class T>
-std::unique_ptr<CDocObject> TakeOut(CDocObject* object, std::vector<std::unique_ptr<T>>& list) {
-    auto it = std::find_if(list.begin(), list.end(),
-                           [object](const std::unique_ptr<T>& p) { return p.get() == object; });
-    if (it == list.end()) return nullptr;
-    std::unique_ptr<CDocObject> taken(it->release());
-    list.erase(it);
-    return taken;
-}
-
-}  // namespace
 
 CNetloomDoc::CNetloomDoc() = default;
 CNetloomDoc::~CNetloomDoc() = default;
@@ -67,10 +43,15 @@ void CNetloomDoc::SetModifiedFlag(bool modified) {
     });
 }
 
+template <class Move>
+void CNetloomDoc::MoveInHistory(Move move) {
+    Tracked(move);
+    if (m_stepObserver) m_stepObserver();
+}
+
 bool CNetloomDoc::Apply(std::unique_ptr<CEditStep> step) {
     if (!step || !step->Do(*this)) return false;
-    Tracked([&] { m_history.Push(std::move(step)); });
-    if (m_stepObserver) m_stepObserver();
+    MoveInHistory([&] { m_history.Push(std::move(step)); });
     return true;
 }
 
@@ -78,8 +59,7 @@ bool CNetloomDoc::Undo() {
     CEditStep* step = m_history.NextUndo();
     if (step == nullptr) return false;
     step->Undo(*this);
-    Tracked([&] { m_history.StepBack(); });
-    if (m_stepObserver) m_stepObserver();
+    MoveInHistory([&] { m_history.StepBack(); });
     return true;
 }
 
@@ -87,8 +67,7 @@ bool CNetloomDoc::Redo() {
     CEditStep* step = m_history.NextRedo();
     if (step == nullptr) return false;
     step->Do(*this);
-    Tracked([&] { m_history.StepForward(); });
-    if (m_stepObserver) m_stepObserver();
+    MoveInHistory([&] { m_history.StepForward(); });
     return true;
 }
 
@@ -143,30 +122,25 @@ void CNetloomDoc::Renumber() {
     }
 }
 
+CDocObject* CNetloomDoc::ContextOwner(int16_t type) {
+    switch (type) {
+        case DOC_TYPE_ADAPTER:
+            return &m_cfgfile;
+        case DOC_TYPE_TRAFFIC_PROFILE:
+        case DOC_TYPE_ELAN:
+            return m_pCurAdapter;
+        case DOC_TYPE_PVC:
+        case DOC_TYPE_TP_MAPPING:
+            return m_pCurElan;
+        default:
+            return nullptr;
+    }
+}
+
 bool CNetloomDoc::AddPastedObject(std::unique_ptr<CDocObject> object,
                                   std::unique_ptr<CDocObject>* rejected) {
-    bool added = false;
-    if (object) {
-        switch (object->m_nType) {
-            case DOC_TYPE_ADAPTER:
-                added = AppendAs(object, m_cfgfile.Adapters);
-                break;
-            case DOC_TYPE_TRAFFIC_PROFILE:
-                if (m_pCurAdapter) added = AppendAs(object, m_pCurAdapter->TrafficProfiles);
-                break;
-            case DOC_TYPE_ELAN:
-                if (m_pCurAdapter) added = AppendAs(object, m_pCurAdapter->VirtualAdapters);
-                break;
-            case DOC_TYPE_PVC:
-                if (m_pCurElan) added = AppendAs(object, m_pCurElan->Pvcs);
-                break;
-            case DOC_TYPE_TP_MAPPING:
-                if (m_pCurElan) added = AppendAs(object, m_pCurElan->Mappings);
-                break;
-            default:
-                break;
-        }
-    }
+    CDocObject* owner = object ? ContextOwner(object->m_nType) : nullptr;
+    const bool added = owner != nullptr && PutInto(*owner, object, static_cast<size_t>(-1));
     Renumber();
     if (!added && rejected) *rejected = std::move(object);
     return added;
@@ -174,27 +148,9 @@ bool CNetloomDoc::AddPastedObject(std::unique_ptr<CDocObject> object,
 
 std::unique_ptr<CDocObject> CNetloomDoc::RemoveObject(CDocObject* object) {
     std::unique_ptr<CDocObject> taken;
-    if (object) {
-        switch (object->m_nType) {
-            case DOC_TYPE_ADAPTER:
-                taken = TakeOut(object, m_cfgfile.Adapters);
-                break;
-            case DOC_TYPE_TRAFFIC_PROFILE:
-                if (m_pCurAdapter) taken = TakeOut(object, m_pCurAdapter->TrafficProfiles);
-                break;
-            case DOC_TYPE_ELAN:
-                if (m_pCurAdapter) taken = TakeOut(object, m_pCurAdapter->VirtualAdapters);
-                break;
-            case DOC_TYPE_PVC:
-                if (m_pCurElan) taken = TakeOut(object, m_pCurElan->Pvcs);
-                break;
-            case DOC_TYPE_TP_MAPPING:
-                if (m_pCurElan) taken = TakeOut(object, m_pCurElan->Mappings);
-                break;
-            default:
-                break;
-        }
-    }
+    CDocObject* owner = object ? ContextOwner(object->m_nType) : nullptr;
+    size_t index = 0;
+    if (owner != nullptr) taken = TakeFrom(*owner, *object, index);
     Renumber();
     return taken;
 }

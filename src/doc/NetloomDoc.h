@@ -88,6 +88,11 @@ class CNetloomDoc {
     // Runs change and tells the observer when the modified state changed with it.
     template <class Change>
     void Tracked(Change change);
+    // Runs move (a step recorded, undone or redone) tracked, then tells the step observer.
+    template <class Move>
+    void MoveInHistory(Move move);
+    // The object whose list the selection context names for objects of type code type.
+    CDocObject* ContextOwner(int16_t type);
 
     C_Doc_Cfgfile m_cfgfile;
     // After the contents: steps own objects that were taken out of them, and go first.
