@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ConfigGenerator.h"
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"

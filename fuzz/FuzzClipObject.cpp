@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "archive/ClipObject.h"
 #include "cfgfile/MessageSink.h"
+#include "clip/ClipObject.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"

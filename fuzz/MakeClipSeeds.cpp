@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"

@@ -46,10 +46,9 @@ bool SplitKeywordLine(std::string_view line, std::string& keyword, std::string& 
     return true;
 }
 
-CConfigReader::CConfigReader(std::string_view text, CMessageSink* sink)
-    : m_text(text), m_sink(sink) {}
+CLineReader::CLineReader(std::string_view text, CMessageSink* sink) : m_text(text), m_sink(sink) {}
 
-bool CConfigReader::NextRawLine(std::string_view& line) {
+bool CLineReader::NextRawLine(std::string_view& line) {
     if (m_pos >= m_text.size()) return false;
     const size_t start = m_pos;
     size_t end = start;
@@ -69,7 +68,7 @@ bool CConfigReader::NextRawLine(std::string_view& line) {
     return true;
 }
 
-bool CConfigReader::NextLine(std::string& keyword, std::string& value) {
+bool CLineReader::NextLine(std::string& keyword, std::string& value) {
     std::string_view line;
     while (NextRawLine(line)) {
         if (SplitKeywordLine(line, keyword, value)) {
@@ -80,7 +79,7 @@ bool CConfigReader::NextLine(std::string& keyword, std::string& value) {
     return false;
 }
 
-void CConfigReader::Report(int id, const std::string& text, long line) const {
+void CLineReader::Report(int id, const std::string& text, long line) const {
     if (m_sink) m_sink->Report(id, text, line);
 }
 

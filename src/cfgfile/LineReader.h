@@ -1,17 +1,15 @@
 #pragma once
 // The source of lines that every block reader takes from: it splits the file text into lines,
 // applies the line procedure (comments, keyword and value, older words) and counts lines so
-// that each message can name the line that caused it.
+// that each message can name the line that caused it. It knows nothing of the objects the
+// lines describe.
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "cfgfile/MessageSink.h"
 
 namespace netloom {
-
-class C_Doc_Elan;
 
 // Steps 2 to 4 of the line procedure on one line's text: strips leading white space, returns
 // false for an empty or comment line, else splits at the first blank or tab and rewrites the
@@ -19,9 +17,9 @@ class C_Doc_Elan;
 bool SplitKeywordLine(std::string_view line, std::string& keyword, std::string& value);
 void RewriteOlderWords(std::string& keyword, std::string& value);
 
-class CConfigReader {
+class CLineReader {
   public:
-    CConfigReader(std::string_view text, CMessageSink* sink);
+    CLineReader(std::string_view text, CMessageSink* sink);
 
     // The next keyword line (comments and blank lines skipped); false at the end of the text.
     bool NextLine(std::string& keyword, std::string& value);
@@ -34,10 +32,6 @@ class CConfigReader {
     void Report(int id, const std::string& text, long line) const;
     CValueReport ValueReport() const { return CValueReport{m_sink, m_lineNumber}; }
 
-    // Every virtual adapter read so far from this text, in the order of their Define lines;
-    // a PVC's UserInstance indexes it. The table does not own the objects.
-    std::vector<C_Doc_Elan*>& VirtualAdapterTable() { return m_elanTable; }
-
   private:
     bool NextRawLine(std::string_view& line);
 
@@ -46,7 +40,6 @@ class CConfigReader {
     long m_lineNumber = 0;
     long m_rawLines = 0;
     CMessageSink* m_sink;
-    std::vector<C_Doc_Elan*> m_elanTable;
 };
 
 }  // namespace netloom

@@ -1,7 +1,7 @@
 #include "doc/NetloomDoc.h"
 
-#include "cfgfile/LineReader.h"
 #include "doc/Adapter.h"
+#include "doc/ConfigReader.h"
 #include "doc/Elan.h"
 #include "doc/ObjectLists.h"
 #include "doc/Pvc.h"

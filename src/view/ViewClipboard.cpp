@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 #include "doc/CommandRules.h"
 #include "doc/NetloomDoc.h"
 #include "doc/TreeOutline.h"

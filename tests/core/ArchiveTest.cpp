@@ -6,8 +6,8 @@
 #include <random>
 
 #include "archive/Archive.h"
-#include "archive/ClipObject.h"
 #include "cfgfile/WordList.h"
+#include "clip/ClipObject.h"
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
 #include "doc/Cfgfile.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
 #include "doc/CommandIds.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <ctime>
 
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 #include "doc/CommandIds.h"
 #include "doc/NetloomDoc.h"
 #include "gui/GuiTestSupport.h"

@@ -8,7 +8,7 @@
 
 #include "HeapMeter.h"
 #include "Reliability.h"
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
 #include "doc/Pvc.h"

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "cfgfile/LineReader.h"
 #include "cfgfile/WordList.h"
 #include "doc/Adapter.h"
 #include "doc/Cfgfile.h"
+#include "doc/ConfigReader.h"
 #include "doc/Elan.h"
 #include "doc/Pvc.h"
 #include "doc/TpMapping.h"

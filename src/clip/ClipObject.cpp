@@ -1,4 +1,4 @@
-#include "archive/ClipObject.h"
+#include "clip/ClipObject.h"
 
 #include "archive/Archive.h"
 #include "doc/Adapter.h"

@@ -1,7 +1,7 @@
 // Writing the object tree as configuration text: objects in list order, keywords in table
-// order, four blanks per nesting level, a comment with the label before every block, and CR LF
-// after every line.
+// order, each block in the file's text form.
 
+#include "cfgfile/BlockText.h"
 #include "cfgfile/WordList.h"
 #include "doc/Adapter.h"
 #include "doc/Cfgfile.h"
@@ -13,73 +13,39 @@
 namespace netloom {
 
 namespace {
-constexpr const char* kEol = "\r\n";
 
 // While the whole file is written, every object notes the lines its Define line and keyword
 // lines go to, so that its lines refer to the file as saved. Writing one block on its own
 // notes nothing: its lines would not be those of a file.
-class CLineTally {
-  public:
-    CLineTally(const std::string& out, uint64_t generation)
-        : m_out(out), m_scanned(out.size()), m_nGeneration(generation) {}
-    uint64_t Generation() const { return m_nGeneration; }
-    // The number of the line that the text appended next belongs to.
-    long CurrentLine() {
-        for (; m_scanned < m_out.size(); ++m_scanned) {
-            if (m_out[m_scanned] == '\n') ++m_lines;
-        }
-        return m_lines + 1;
-    }
-
-  private:
-    const std::string& m_out;
-    size_t m_scanned;
-    long m_lines = 0;
-    uint64_t m_nGeneration;
+struct CFileLines {
+    CLineTally tally;
+    uint64_t generation;
 };
 
-thread_local CLineTally* t_pTally = nullptr;
+thread_local CFileLines* t_pLines = nullptr;
 thread_local int t_nKeepLines = 0;
 
-// Puts a tally in charge for its lifetime, whatever ends the writing.
-class CTallyScope {
+// Puts the file's lines in charge for their lifetime, whatever ends the writing.
+class CLinesScope {
   public:
-    explicit CTallyScope(CLineTally& tally) : m_pOuter(t_pTally) { t_pTally = &tally; }
-    ~CTallyScope() { t_pTally = m_pOuter; }
-    CTallyScope(const CTallyScope&) = delete;
-    CTallyScope& operator=(const CTallyScope&) = delete;
+    explicit CLinesScope(CFileLines& lines) : m_pOuter(t_pLines) { t_pLines = &lines; }
+    ~CLinesScope() { t_pLines = m_pOuter; }
+    CLinesScope(const CLinesScope&) = delete;
+    CLinesScope& operator=(const CLinesScope&) = delete;
 
   private:
-    CLineTally* m_pOuter;
+    CFileLines* m_pOuter;
 };
 
 // Called just after the Define line's keyword is appended: the object's old lines go, the new
 // Define line is noted.
 void NoteDefineLine(CDocObject& object) {
-    if (t_pTally == nullptr) return;
+    if (t_pLines == nullptr) return;
     object.ClearLines();
-    object.SetDefineLine(t_pTally->CurrentLine());
-    object.SetLinesGeneration(t_pTally->Generation());
+    object.SetDefineLine(t_pLines->tally.CurrentLine());
+    object.SetLinesGeneration(t_pLines->generation);
 }
 
-void AppendBlockOpening(std::string& out, const std::string& indent, const std::string& label,
-                        const char* section) {
-    out += kEol;
-    out += indent;
-    out += "; ";
-    out += label;
-    out += kEol;
-    out += indent;
-    out += "Define";
-    out += section;
-}
-
-void AppendBlockClosing(std::string& out, const std::string& indent, const char* section) {
-    out += indent;
-    out += "End";
-    out += section;
-    out += kEol;
-}
 }  // namespace
 
 void CDocObject::WriteKeywordLines(std::string& out) {
@@ -89,18 +55,10 @@ void CDocObject::WriteKeywordLines(std::string& out) {
         if (!IsKeywordUsed(i)) continue;
         text.clear();
         TransferKeyword(i, text, false);
-        // A value never spans lines: a line break (only a page or a pasted block can bring one)
-        // would otherwise write lines of its own into the file.
-        const size_t lineBreak = text.find_first_of("\r\n");
-        if (lineBreak != std::string::npos) text.resize(lineBreak);
-        if (text.empty()) continue;
-        if (t_pTally != nullptr) SetKeywordLine(i, t_pTally->CurrentLine());
-        out += indent;
-        out += "    ";
-        out += KeywordName(i);
-        out += ' ';
-        out += text;
-        out += kEol;
+        const std::string_view value = KeywordLineValue(text);
+        if (value.empty()) continue;
+        if (t_pLines != nullptr) SetKeywordLine(i, t_pLines->tally.CurrentLine());
+        AppendKeywordLine(out, indent, KeywordName(i), value);
     }
 }
 
@@ -171,8 +129,8 @@ void C_Doc_Cfgfile::WriteDefinition(std::string& out, bool) {
         return;
     }
     m_nLinesGeneration = NewLinesGeneration();
-    CLineTally tally(out, m_nLinesGeneration);
-    const CTallyScope scope(tally);
+    CFileLines lines{CLineTally(out), m_nLinesGeneration};
+    const CLinesScope scope(lines);
     for (auto& adapter : Adapters)
         adapter->WriteDefinition(out, true);
 }
