@@ -206,19 +206,35 @@ void WriteAdapter(CWriter& w, CGeneratedCounts& counts) {
     w.Line(0, "EndAdapter");
 }
 
-}  // namespace
-
-std::string GenerateConfiguration(size_t targetBytes, uint32_t seed, CGeneratedCounts* counts) {
+template <class Enough>
+std::string Generate(size_t reserve, uint32_t seed, CGeneratedCounts* counts, Enough enough) {
     CRandom random(seed);
     CGeneratedCounts made;
     std::string out;
-    out.reserve(targetBytes + 8192);
+    out.reserve(reserve);
     CWriter writer(out, random);
     do {
         WriteAdapter(writer, made);
-    } while (out.size() < targetBytes);
+    } while (!enough(out, made));
     if (counts) *counts = made;
     return out;
+}
+
+}  // namespace
+
+std::string GenerateConfiguration(size_t targetBytes, uint32_t seed, CGeneratedCounts* counts) {
+    return Generate(targetBytes + 8192, seed, counts, [targetBytes](const std::string& out, auto&) {
+        return out.size() >= targetBytes;
+    });
+}
+
+std::string GenerateConfigurationOfObjects(size_t objects, uint32_t seed,
+                                           CGeneratedCounts* counts) {
+    // About 240 bytes an object; the reserve only spares most of the regrowth.
+    return Generate(objects * 256, seed, counts,
+                    [objects](const std::string&, const CGeneratedCounts& made) {
+                        return made.Objects() >= objects;
+                    });
 }
 
 }  // namespace netloom::bench
