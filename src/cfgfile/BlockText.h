@@ -31,6 +31,12 @@ class CLineTally {
     explicit CLineTally(const std::string& out) : m_out(out), m_scanned(out.size()) {}
     // The number of the line that the text appended next belongs to.
     long CurrentLine();
+    // Tells the tally that the text appended since it last looked holds exactly lines line
+    // ends, so that it need not read that text.
+    void Counted(long lines) {
+        m_lines += lines;
+        m_scanned = m_out.size();
+    }
 
   private:
     const std::string& m_out;

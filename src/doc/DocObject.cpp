@@ -1,5 +1,7 @@
 #include "doc/DocObject.h"
 
+#include <charconv>
+
 #include <atomic>
 
 #include "cfgfile/LineReader.h"
@@ -93,7 +95,9 @@ bool CDocObject::ValueTaken() {
 }
 
 void AppendDecimal(std::string& out, int32_t value) {
-    out += std::to_string(value);
+    char digits[12];  // "-2147483648"
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
 }
 
 namespace {

@@ -80,9 +80,11 @@ class CRemoveStep : public CEditStep {
 
     bool Do(CNetloomDoc& doc) override {
         if (m_owned) return false;
-        if (m_owner == nullptr) {
-            // The first time, the list is the one the selection context names, as Delete and
-            // Cut have always taken it; done again, the object leaves the list it went back to.
+        // The first time, the list is the one the selection context names, as Delete and Cut
+        // have always taken it, and RemoveObject renumbers; done again, the object leaves the
+        // list it went back to.
+        const bool first = m_owner == nullptr;
+        if (first) {
             m_owner = OwnerOf(doc, *m_object);
             if (m_owner == nullptr) return false;
             m_index = IndexInOwner(*m_owner, *m_object);
@@ -93,7 +95,7 @@ class CRemoveStep : public CEditStep {
         if (!m_owned) return false;
         if (CDocView* view = doc.View()) view->ObjectRemoved(*m_object);
         ForgetTreeNodes(*m_object);
-        doc.Renumber();
+        if (!first) doc.Renumber();
         return true;
     }
 

@@ -74,50 +74,58 @@ bool CNetloomDoc::Redo() {
 void CNetloomDoc::ReadText(std::string_view text, CMessageSink* sink) {
     CConfigReader reader(text, sink);
     m_cfgfile.ReadDefinition(reader);
+    m_nTextSizeHint = text.size();
 }
 
 std::string CNetloomDoc::ConfigurationText() {
     std::string text;
+    // A little over the last size, so that a few added lines do not make it grow once more.
+    text.reserve(m_nTextSizeHint + m_nTextSizeHint / 16);
     m_cfgfile.WriteDefinition(text, true);
+    m_nTextSizeHint = text.size();
     return text;
 }
+
+namespace {
+
+// A label is made only for an object the tree shows: a document read without a view (loomcfg,
+// the checks) has no use for a hundred thousand labels made on every renumbering, and every
+// other reader of a label makes it afresh through GetLabel.
+void RelabelNode(CDocObject& object) {
+    if (object.m_node.IsSet()) object.m_node.SetText(object.GetLabel());
+}
+
+}  // namespace
 
 void CNetloomDoc::Renumber() {
     int32_t adapterNumber = 0;
     int32_t elanNumber = 0;
     for (auto& adapter : m_cfgfile.Adapters) {
         adapter->m_nNumber = adapterNumber++;
+        RelabelNode(*adapter);
         int32_t profileNumber = 0;
         for (auto& profile : adapter->TrafficProfiles) {
             profile->m_nNumber = profileNumber++;
             profile->Adapter = adapter.get();
+            RelabelNode(*profile);
         }
         int32_t pvcNumber = 0;
         int32_t mappingNumber = 0;
         for (auto& elan : adapter->VirtualAdapters) {
             elan->m_nNumber = elanNumber++;
             elan->Adapter = adapter.get();
+            RelabelNode(*elan);
+            // After the owner's own fields: a PVC's label depends on its owner's type.
             for (auto& pvc : elan->Pvcs) {
                 pvc->m_nNumber = pvcNumber++;
                 pvc->VirtualAdapter = elan.get();
+                RelabelNode(*pvc);
             }
             for (auto& mapping : elan->Mappings) {
                 mapping->m_nNumber = mappingNumber++;
                 mapping->VirtualAdapter = elan.get();
+                RelabelNode(*mapping);
             }
-        }
-    }
-    // Labels last: a PVC's label depends on its owner's type, set above.
-    for (auto& adapter : m_cfgfile.Adapters) {
-        adapter->m_node.SetText(adapter->GetLabel());
-        for (auto& profile : adapter->TrafficProfiles)
-            profile->m_node.SetText(profile->GetLabel());
-        for (auto& elan : adapter->VirtualAdapters) {
-            elan->m_node.SetText(elan->GetLabel());
-            for (auto& pvc : elan->Pvcs)
-                pvc->m_node.SetText(pvc->GetLabel());
-            for (auto& mapping : elan->Mappings)
-                mapping->m_node.SetText(mapping->GetLabel());
         }
     }
 }

@@ -95,6 +95,9 @@ class CNetloomDoc {
     CDocObject* ContextOwner(int16_t type);
 
     C_Doc_Cfgfile m_cfgfile;
+    // The size of the text last read or written: the next text is about as long, and a string
+    // made that long at once is not copied again and again as it grows.
+    size_t m_nTextSizeHint = 0;
     // After the contents: steps own objects that were taken out of them, and go first.
     CEditHistory m_history;
     CDocView* m_pView = nullptr;

@@ -50,6 +50,10 @@ void NoteDefineLine(CDocObject& object) {
 
 void CDocObject::WriteKeywordLines(std::string& out) {
     const std::string indent = Indent();
+    // A keyword line is one line: its keyword and indent are blanks and letters, and its value
+    // stops before any line break. So the lines are counted here rather than read again.
+    const long firstLine = t_pLines != nullptr ? t_pLines->tally.CurrentLine() : 0;
+    long written = 0;
     std::string text;
     for (int i = 0; i < m_nKeywords; ++i) {
         if (!IsKeywordUsed(i)) continue;
@@ -57,9 +61,11 @@ void CDocObject::WriteKeywordLines(std::string& out) {
         TransferKeyword(i, text, false);
         const std::string_view value = KeywordLineValue(text);
         if (value.empty()) continue;
-        if (t_pLines != nullptr) SetKeywordLine(i, t_pLines->tally.CurrentLine());
+        if (t_pLines != nullptr) SetKeywordLine(i, firstLine + written);
         AppendKeywordLine(out, indent, KeywordName(i), value);
+        ++written;
     }
+    if (t_pLines != nullptr) t_pLines->tally.Counted(written);
 }
 
 void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
