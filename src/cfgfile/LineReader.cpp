@@ -48,12 +48,39 @@ bool SplitKeywordLine(std::string_view line, std::string& keyword, std::string& 
 
 CLineReader::CLineReader(std::string_view text, CMessageSink* sink) : m_text(text), m_sink(sink) {}
 
+CLineReader::CLineReader(CTextSource& source, CMessageSink* sink)
+    : m_pSource(&source), m_sink(sink) {}
+
+bool CLineReader::Refill(size_t& scan) {
+    if (m_pSource == nullptr) return false;
+    // Only the line being read stays: each piece costs a copy of that line and no more.
+    m_buffer.erase(0, m_pos);
+    m_nDiscarded += m_pos;
+    scan -= m_pos;
+    m_pos = 0;
+    const size_t before = m_buffer.size();
+    while (m_buffer.size() == before) {
+        if (!m_pSource->AppendMore(m_buffer)) {
+            m_pSource = nullptr;
+            break;
+        }
+    }
+    m_text = m_buffer;
+    return m_buffer.size() > before;
+}
+
 bool CLineReader::NextRawLine(std::string_view& line) {
-    if (m_pos >= m_text.size()) return false;
+    size_t end = m_pos;
+    if (m_pos >= m_text.size() && !Refill(end)) return false;
+    for (;;) {
+        while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+            ++end;
+        // A CR that ends the text so far may be the first half of a CR LF still to come.
+        const bool lineEndKnown =
+            end < m_text.size() && !(m_text[end] == '\r' && end + 1 == m_text.size());
+        if (lineEndKnown || !Refill(end)) break;
+    }
     const size_t start = m_pos;
-    size_t end = start;
-    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
-        ++end;
     line = m_text.substr(start, end - start);
     if (end < m_text.size()) {
         // LF, CR LF or a lone CR ends the line; the byte after a lone CR starts the next one.

@@ -77,6 +77,12 @@ void CNetloomDoc::ReadText(std::string_view text, CMessageSink* sink) {
     m_nTextSizeHint = text.size();
 }
 
+void CNetloomDoc::ReadText(CTextSource& source, CMessageSink* sink) {
+    CConfigReader reader(source, sink);
+    m_cfgfile.ReadDefinition(reader);
+    m_nTextSizeHint = reader.BytesRead();
+}
+
 std::string CNetloomDoc::ConfigurationText() {
     std::string text;
     // A little over the last size, so that a few added lines do not make it grow once more.

@@ -17,6 +17,7 @@ class C_Doc_Elan;
 class C_Doc_Pvc;
 class C_Doc_TpMapping;
 class CMessageSink;
+class CTextSource;
 class CDocView;
 
 class CNetloomDoc {
@@ -32,6 +33,8 @@ class CNetloomDoc {
 
     // Reads configuration text into the (emptied) document; problems go to sink.
     void ReadText(std::string_view text, CMessageSink* sink);
+    // The same for text that comes piece by piece.
+    void ReadText(CTextSource& source, CMessageSink* sink);
 
     // The whole file text, as saving writes it. Refreshes the derived values (MaxPvcs, the
     // sustained rate of best-effort profiles, each PVC's UserInstance).

@@ -42,6 +42,12 @@ class CDescriptor {
     CDescriptor(const CDescriptor&) = delete;
     CDescriptor& operator=(const CDescriptor&) = delete;
     int Get() const { return m_fd; }
+    // Hands the descriptor over to the caller.
+    int Release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     // Closes now; the system's error number, or 0.
     int Close() {
         const int result = ::close(m_fd);
@@ -55,32 +61,77 @@ class CDescriptor {
 
 }  // namespace
 
-bool ReadConfigurationFile(const std::string& path, std::string& bytes, std::string& reason) {
+namespace {
+
+// Opens a regular file of at most the size limit for reading; -1 with the reason otherwise.
+int OpenConfigurationFile(const std::string& path, struct stat& st, std::string& reason) {
     // The type is known before opening: opening a device may already act on it, and opening a
     // pipe for reading waits for a writer.
-    struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         reason = SystemReason(errno);
-        return false;
+        return -1;
     }
     reason = Refusal(st);
-    if (!reason.empty()) return false;
+    if (!reason.empty()) return -1;
     CDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.Get() < 0) {
         reason = SystemReason(errno);
-        return false;
+        return -1;
     }
     // The path may have been replaced in between.
     if (::fstat(file.Get(), &st) != 0) {
         reason = SystemReason(errno);
-        return false;
+        return -1;
     }
     reason = Refusal(st);
-    if (!reason.empty()) return false;
+    if (!reason.empty()) return -1;
     if (st.st_size > kMaxConfigurationFileSize) {
         reason = TooLarge();
+        return -1;
+    }
+    return file.Release();
+}
+
+}  // namespace
+
+CConfigFileReader::~CConfigFileReader() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+bool CConfigFileReader::Open(const std::string& path, std::string& reason) {
+    if (m_fd >= 0) ::close(m_fd);
+    m_nRead = 0;
+    struct stat st {};
+    m_fd = OpenConfigurationFile(path, st, reason);
+    return m_fd >= 0;
+}
+
+bool CConfigFileReader::ReadMore(std::string& bytes, std::string& reason) {
+    reason.clear();
+    if (m_fd < 0) return false;
+    constexpr size_t kPiece = 1 << 20;
+    const size_t start = bytes.size();
+    bytes.resize(start + kPiece);
+    ssize_t n = 0;
+    do {
+        n = ::read(m_fd, &bytes[start], kPiece);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) reason = SystemReason(errno);
+    bytes.resize(start + static_cast<size_t>(n > 0 ? n : 0));
+    if (n > 0) m_nRead += n;
+    if (m_nRead > kMaxConfigurationFileSize) reason = TooLarge();
+    if (n <= 0 || !reason.empty()) {
+        ::close(m_fd);
+        m_fd = -1;
         return false;
     }
+    return true;
+}
+
+bool ReadConfigurationFile(const std::string& path, std::string& bytes, std::string& reason) {
+    struct stat st {};
+    CDescriptor file(OpenConfigurationFile(path, st, reason));
+    if (file.Get() < 0) return false;
     // Read straight into the result, sized for the whole file and one byte more, so that the
     // end shows without a second buffer. A file that grows meanwhile is read on to its new end.
     bytes.clear();

@@ -21,6 +21,26 @@ constexpr std::int64_t kMaxConfigurationFileSize = 512 * 1024 * 1024;
 // The file's bytes, read once into bytes; false with the reason when it cannot be read.
 bool ReadConfigurationFile(const std::string& path, std::string& bytes, std::string& reason);
 
+// A configuration file read piece by piece, with the same refusals and texts: a large file need
+// not be held whole while it is read.
+class CConfigFileReader {
+  public:
+    CConfigFileReader() = default;
+    ~CConfigFileReader();
+    CConfigFileReader(const CConfigFileReader&) = delete;
+    CConfigFileReader& operator=(const CConfigFileReader&) = delete;
+
+    // False with the reason for a file ReadConfigurationFile refuses.
+    bool Open(const std::string& path, std::string& reason);
+    // Appends the next piece of the file to bytes. False at the end with reason empty, or on a
+    // failure (the file grown past the limit among them) with the reason.
+    bool ReadMore(std::string& bytes, std::string& reason);
+
+  private:
+    int m_fd = -1;
+    std::int64_t m_nRead = 0;
+};
+
 // Replaces the file at path (or creates it) by bytes; false with the reason, the old file as it
 // was and no temporary file left behind.
 bool WriteConfigurationFile(const std::string& path, std::string_view bytes, std::string& reason);

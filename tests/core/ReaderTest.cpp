@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
+#include "cfgfile/LineReader.h"
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
@@ -15,6 +19,7 @@ namespace {
 using test::CRecordingSink;
 using test::CrLf;
 using test::Open;
+using test::SourceFile;
 
 TEST(Reader, FileWithoutAdaptersIsEmptyAndSilent) {
     CNetloomDoc doc;
@@ -309,6 +314,56 @@ TEST(Reader, HighBytesAndNulBytesAreCarriedThrough) {
     Open(doc, text);
     EXPECT_EQ(doc.Cfgfile().Adapters[0]->VirtualAdapters[0]->LanName,
               std::string("caf\xE9\xA0\0x", 7));
+}
+
+// Gives the text in pieces of random sizes, one byte among them, so that pieces end inside
+// keywords, values and CR LF pairs.
+class CPiecewiseSource : public CTextSource {
+  public:
+    CPiecewiseSource(std::string_view text, std::mt19937& random)
+        : m_text(text), m_random(random) {}
+    bool AppendMore(std::string& buffer) override {
+        if (m_pos >= m_text.size()) return false;
+        // Now and then a piece of nothing, which the reader must not take for the end.
+        std::uniform_int_distribution<size_t> size(0, 40);
+        const size_t n = std::min(size(m_random), m_text.size() - m_pos);
+        buffer.append(m_text.substr(m_pos, n));
+        m_pos += n;
+        return true;
+    }
+
+  private:
+    std::string_view m_text;
+    std::mt19937& m_random;
+    size_t m_pos = 0;
+};
+
+TEST(Reader, TextInPiecesReadsAsTheWholeText) {
+    std::mt19937 random(1577);
+    std::vector<std::string> texts = {SourceFile("examples/ka-210x.cfg")};
+    for (const char* name : {"mixed-line-ends.cfg", "no-final-line-end.cfg", "nul-bytes.cfg",
+                             "pvc-references.cfg", "define-values.cfg", "binary-noise.cfg"})
+        texts.push_back(SourceFile(std::string("tests/reliability/data/") + name));
+    texts.push_back("DefineAdapter\rFramingMode SDH\r\nBad1 x\nMaxVpiBits 2\rBad2\r\r\nEnd\r");
+    for (const std::string& text : texts) {
+        CNetloomDoc whole;
+        CRecordingSink wholeSink;
+        Open(whole, text, &wholeSink);
+        const std::string expected = whole.ConfigurationText();
+        for (int round = 0; round < 20; ++round) {
+            CNetloomDoc pieces;
+            CRecordingSink piecesSink;
+            CPiecewiseSource source(text, random);
+            pieces.ReadText(source, &piecesSink);
+            pieces.Renumber();
+            EXPECT_EQ(pieces.ConfigurationText(), expected);
+            ASSERT_EQ(piecesSink.messages.size(), wholeSink.messages.size());
+            for (size_t i = 0; i < wholeSink.messages.size(); ++i) {
+                EXPECT_EQ(piecesSink.messages[i].text, wholeSink.messages[i].text);
+                EXPECT_EQ(piecesSink.messages[i].line, wholeSink.messages[i].line);
+            }
+        }
+    }
 }
 
 }  // namespace

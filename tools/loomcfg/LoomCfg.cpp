@@ -5,7 +5,7 @@
 #include <climits>
 #include <ostream>
 #include <string_view>
-
+#include "cfgfile/LineReader.h"
 #include "cfgfile/MessageSink.h"
 #include "doc/ConfigChecks.h"
 #include "doc/NetloomDoc.h"
@@ -59,19 +59,38 @@ class CPrintingSink : public CMessageSink {
     long m_count = 0;
 };
 
+// The file's text for the reader, a piece at a time, so that a large file is never held whole
+// beside the objects read from it.
+class CFileTextSource : public CTextSource {
+  public:
+    explicit CFileTextSource(CConfigFileReader& file) : m_file(file) {}
+    bool AppendMore(std::string& buffer) override { return m_file.ReadMore(buffer, m_reason); }
+    // Why reading stopped before the end; empty when it reached it.
+    const std::string& Failure() const { return m_reason; }
+
+  private:
+    CConfigFileReader& m_file;
+    std::string m_reason;
+};
+
 // Reads a file into doc as opening it in Netloom does; -1 when it cannot be read, else the
 // number of messages.
 long OpenInto(CNetloomDoc& doc, const std::string& file, std::ostream& messages,
               std::ostream& err) {
-    std::string bytes;
+    CConfigFileReader reader;
     std::string reason;
-    if (!ReadConfigurationFile(file, bytes, reason)) {
+    if (!reader.Open(file, reason)) {
         err << "loomcfg: " << file << ": " << reason << '\n';
         return -1;
     }
+    CFileTextSource source(reader);
     CPrintingSink sink(messages, file);
     doc.DeleteContents();
-    doc.ReadText(bytes, &sink);
+    doc.ReadText(source, &sink);
+    if (!source.Failure().empty()) {
+        err << "loomcfg: " << file << ": " << source.Failure() << '\n';
+        return -1;
+    }
     doc.Renumber();
     return sink.Count();
 }
