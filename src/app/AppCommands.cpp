@@ -86,8 +86,8 @@ void CNetloomApp::DefineEditCommands() {
     for (int id : {ID_INSERT_ADAPTER, ID_INSERT_TRAFFIC_PROFILE, ID_INSERT_VIRTUAL_ADAPTER,
                    ID_INSERT_PVC, ID_INSERT_MAPPING}) {
         m_commands.Define(
-            id, [this, id] { RunInsertCommand(id, m_doc, UserOptions()); },
-            [this, id] { return IsInsertCommandEnabled(id, m_doc, UserOptions()); });
+            id, [this, id] { RunInsertCommand(id, m_doc, m_options); },
+            [this, id] { return IsInsertCommandEnabled(id, m_doc, m_options); });
     }
     m_commands.Define(
         ID_EDIT_CUT, [this] { m_view->OnEditCut(); },
@@ -124,10 +124,10 @@ void CNetloomApp::DefineViewCommands() {
         [this] { return m_frame->ProblemsDock() && !m_frame->ProblemsDock()->isHidden(); });
     m_commands.Define(
         ID_VIEW_TRAFFIC_PROFILES, [this] { m_view->OnViewTrafficProfiles(); }, Rule(),
-        [] { return UserOptions().DisplayTrafficProfiles; });
+        [this] { return m_options.DisplayTrafficProfiles; });
     m_commands.Define(
         ID_VIEW_ADVANCED, [this] { m_view->OnViewAdvanced(); }, Rule(),
-        [] { return UserOptions().ExpertMode; });
+        [this] { return m_options.ExpertMode; });
     m_commands.Define(ID_VIEW_OPTIONS, [this] { OnViewOptions(); });
     // One pane only: the next and the previous pane are the tree.
     m_commands.Define(ID_NEXT_PANE, [this] { m_view->setFocus(Qt::TabFocusReason); });

@@ -43,7 +43,8 @@ QString ApplicationName() {
 CNetloomApp::CNetloomApp(std::vector<std::string> arguments, CAppServices services)
     : m_arguments(std::move(arguments)), m_services(std::move(services)) {
     m_docManager = std::make_unique<CDocManager>(
-        m_doc, m_recent, m_services.fileDialogs ? *m_services.fileDialogs : StandardFileDialogs());
+        m_doc, m_recent, m_services.fileDialogs ? *m_services.fileDialogs : StandardFileDialogs(),
+        m_options);
 }
 
 CNetloomApp::~CNetloomApp() {
@@ -70,16 +71,16 @@ bool CNetloomApp::InitInstance() {
 
     std::unique_ptr<QSettings> settings = Settings();
     m_recent.Load(*settings);
-    LoadOptions(*settings, UserOptions(), m_web);
+    LoadOptions(*settings, m_options, m_web);
     settings.reset();
 
     // The document, the main window and its tree view.
-    m_view = new CNetloomView(m_doc);
+    m_view = new CNetloomView(m_doc, m_options);
     m_frame = std::make_unique<CMainFrame>(m_commands, m_view);
     m_frame->setWindowIcon(QApplication::windowIcon());
     CObjectEditor* editor = m_services.editor;
     if (editor == nullptr) {
-        m_ownEditor = std::make_unique<CPropertyEditor>(m_frame.get());
+        m_ownEditor = std::make_unique<CPropertyEditor>(m_options, m_frame.get());
         editor = m_ownEditor.get();
     }
     m_previousEditor = SetObjectEditor(editor);
@@ -163,7 +164,7 @@ bool CNetloomApp::ProcessShellCommand(const CCommandLineInfo& info) {
 
 int CNetloomApp::ExitInstance() {
     std::unique_ptr<QSettings> settings = Settings();
-    SaveOptions(*settings, UserOptions(), m_web);
+    SaveOptions(*settings, m_options, m_web);
     m_recent.Save(*settings);
     settings->sync();  // a failure to write is not reported
     return m_exitCode;
@@ -177,7 +178,7 @@ void CNetloomApp::ConnectProblemsList() {
     connect(m_docManager.get(), &CDocManager::DocumentReplaced, problems, [this, problems] {
         problems->SetReaderMessages(m_docManager->ReaderMessages());
         // Listed instead of shown one by one: the list comes up when there is something in it.
-        if (UserOptions().ListFileProblems && problems->HasReaderMessages()) problems->show();
+        if (m_options.ListFileProblems && problems->HasReaderMessages()) problems->show();
     });
     connect(problems, &CProblemsDock::StatusMessage, this,
             [this](const QString& text) { m_frame->statusBar()->showMessage(text); });
@@ -220,7 +221,7 @@ void CNetloomApp::OnAppAbout() {
 }
 
 void CNetloomApp::OnViewOptions() {
-    CUserOptions edited = UserOptions();
+    CUserOptions edited = m_options;
     bool confirmed = false;
     if (m_services.editOptions) {
         confirmed = m_services.editOptions(m_frame.get(), edited);
@@ -229,8 +230,8 @@ void CNetloomApp::OnViewOptions() {
         confirmed = dialog.Edit(edited);
     }
     if (!confirmed) return;
-    const bool rebuild = edited.DisplayTrafficProfiles != UserOptions().DisplayTrafficProfiles;
-    UserOptions() = edited;
+    const bool rebuild = NeedsTreeRebuild(m_options, edited);
+    m_options = edited;
     if (rebuild && m_view) m_view->RebuildTree();
 }
 

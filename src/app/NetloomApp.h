@@ -16,6 +16,7 @@
 #include "app/HelpWindow.h"
 #include "app/RecentFileList.h"
 #include "doc/NetloomDoc.h"
+#include "doc/UserOptions.h"
 #include "view/NetloomView.h"
 
 class QPrinter;
@@ -43,6 +44,9 @@ class CNetloomApp : public QObject {
     static std::unique_ptr<QSettings> Settings();
 
     CNetloomDoc& Document() { return m_doc; }
+    // The options of this program: loaded at start, saved at exit, handed to everything that
+    // reads them.
+    CUserOptions& Options() { return m_options; }
     CDocManager& DocManager() { return *m_docManager; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CNetloomView* View() const { return m_view; }
@@ -84,6 +88,7 @@ class CNetloomApp : public QObject {
 
     std::vector<std::string> m_arguments;
     CAppServices m_services;
+    CUserOptions m_options;
     // The document outlives the window and its tree, which refer to its objects.
     CNetloomDoc m_doc;
     CRecentFileList m_recent;

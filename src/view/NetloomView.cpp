@@ -23,7 +23,8 @@
 
 namespace netloom {
 
-CNetloomView::CNetloomView(CNetloomDoc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
+CNetloomView::CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* parent)
+    : QTreeWidget(parent), m_doc(doc), m_options(options) {
     auto* style = new CTreeLinesStyle;
     style->setParent(this);
     setStyle(style);
@@ -262,7 +263,7 @@ void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
     QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter, at);
     adapter.m_node = RefOf(node);
     adapter.m_trafficProfilesNode.Clear();
-    if (UserOptions().DisplayTrafficProfiles) {
+    if (m_options.DisplayTrafficProfiles) {
         QTreeWidgetItem* group =
             InsertNode(node, kGroupTrafficProfiles, NODE_TRAFFIC_PROFILES, &adapter);
         adapter.m_trafficProfilesNode = RefOf(group);
@@ -311,7 +312,7 @@ void CNetloomView::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan
         AddPvcNodeUnder(pvcs, *pvc);
     pvcs->setExpanded(false);
     elan.m_mappingsNode.Clear();
-    if (UserOptions().DisplayTrafficProfiles && elan.Type != ELAN_RFC1483) {
+    if (m_options.DisplayTrafficProfiles && elan.Type != ELAN_RFC1483) {
         QTreeWidgetItem* mappings = InsertNode(node, kGroupMappings, NODE_MAPPINGS, &elan);
         elan.m_mappingsNode = RefOf(mappings);
         for (auto& mapping : elan.Mappings)

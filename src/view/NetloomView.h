@@ -29,16 +29,21 @@ class C_Doc_Elan;
 class C_Doc_Pvc;
 class C_Doc_TpMapping;
 
+struct CUserOptions;
+
 class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     Q_OBJECT
   public:
     // Item data roles: the node kind (0..9, also its image) and the object it stands for.
     enum Role { KindRole = Qt::UserRole, ObjectRole };
 
-    explicit CNetloomView(CNetloomDoc& doc, QWidget* parent = nullptr);
+    // options: what the tree shows, and what its View commands switch; they belong to the
+    // caller and must outlive the view.
+    CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* parent = nullptr);
     ~CNetloomView() override;
 
     CNetloomDoc& Document() { return m_doc; }
+    CUserOptions& Options() const { return m_options; }
 
     // Where the root's label comes from: the document's path, or its title when it has none.
     void SetRootLabelSource(std::function<QString()> source) { m_rootLabel = std::move(source); }
@@ -180,6 +185,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void FitColumn();
 
     CNetloomDoc& m_doc;
+    CUserOptions& m_options;
     CTreeNodeRef m_rootNode;
     CTreeNodeRef m_currentNode;
     bool m_bRebuilding = false;

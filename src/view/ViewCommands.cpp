@@ -48,12 +48,12 @@ void CNetloomView::OnEditRedo() {
 }
 
 void CNetloomView::OnViewTrafficProfiles() {
-    UserOptions().DisplayTrafficProfiles = !UserOptions().DisplayTrafficProfiles;
+    m_options.DisplayTrafficProfiles = !m_options.DisplayTrafficProfiles;
     RebuildTree();
 }
 
 void CNetloomView::OnViewAdvanced() {
-    UserOptions().ExpertMode = !UserOptions().ExpertMode;
+    m_options.ExpertMode = !m_options.ExpertMode;
 }
 
 QTreeWidgetItem* CNetloomView::HitTest(const QPoint& pos) const {
