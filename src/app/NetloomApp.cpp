@@ -11,12 +11,13 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "app/AboutBox.h"
 #include "app/DesktopRegistration.h"
 #include "app/DocManager.h"
+#include "app/FileCommands.h"
 #include "app/FileDialogs.h"
-#include "app/HelpWindow.h"
 #include "app/MainFrame.h"
+#include "app/OptionsHelpCommands.h"
+#include "app/PrintCommands.h"
 #include "app/ProblemsDock.h"
 #include "doc/CommandIds.h"
 #include "doc/ObjectEditor.h"
@@ -25,7 +26,6 @@
 #include "res/Strings.h"
 #include "view/NetloomView.h"
 
-#include "pages/DlgOptions.h"
 #include "pages/PropertyEditor.h"
 
 namespace netloom {
@@ -51,7 +51,7 @@ CNetloomApp::~CNetloomApp() {
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
     m_doc.SetModifiedObserver(nullptr);  // the document outlives the window it marks
     m_doc.SetStepObserver(nullptr);      // and the list of its problems
-    delete m_help;
+    m_optionsHelp.reset();               // with the help window, which belongs to the main window
     m_frame.reset();  // with the tree view, which lets go of the document's objects
     if (m_editorInstalled) SetObjectEditor(m_previousEditor);
 }
@@ -215,31 +215,48 @@ bool CNetloomApp::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+CHelpWindow* CNetloomApp::HelpWindow() const {
+    return m_optionsHelp ? m_optionsHelp->HelpWindow() : nullptr;
+}
+
 void CNetloomApp::OnAppAbout() {
-    CAboutDlg about(m_frame.get());
-    about.exec();
+    m_optionsHelp->OnAppAbout();
 }
 
 void CNetloomApp::OnViewOptions() {
-    CUserOptions edited = m_options;
-    bool confirmed = false;
-    if (m_services.editOptions) {
-        confirmed = m_services.editOptions(m_frame.get(), edited);
-    } else {
-        CDlgOptions dialog(m_frame.get());
-        confirmed = dialog.Edit(edited);
-    }
-    if (!confirmed) return;
-    const bool rebuild = NeedsTreeRebuild(m_options, edited);
-    m_options = edited;
-    if (rebuild && m_view) m_view->RebuildTree();
+    m_optionsHelp->OnViewOptions();
 }
 
 void CNetloomApp::OnHelp() {
-    if (m_help == nullptr) m_help = new CHelpWindow(m_frame.get());
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    m_optionsHelp->OnHelp();
+}
+
+void CNetloomApp::ChooseSite(int index) {
+    m_optionsHelp->ChooseSite(index);
+}
+
+void CNetloomApp::OpenWebPage(int index) {
+    m_optionsHelp->OpenWebPage(index);
+}
+
+void CNetloomApp::OnSendMail() {
+    m_fileCommands->OnSendMail();
+}
+
+void CNetloomApp::OnFilePrint(bool direct) {
+    m_printCommands->OnFilePrint(direct);
+}
+
+void CNetloomApp::OnFilePrintPreview() {
+    m_printCommands->OnFilePrintPreview();
+}
+
+void CNetloomApp::OnFilePrintSetup() {
+    m_printCommands->OnFilePrintSetup();
+}
+
+QPrinter& CNetloomApp::Printer() {
+    return m_printCommands->Printer();
 }
 
 }  // namespace netloom
