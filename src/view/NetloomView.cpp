@@ -164,30 +164,6 @@ void CNetloomView::UpdateSelectionContext() {
     emit SelectionContextChanged();
 }
 
-void CNetloomView::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
-    m_tree.AddAdapterNode(adapter, at);
-}
-
-void CNetloomView::AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at) {
-    m_tree.AddTrafficProfileNode(profile, at);
-}
-
-void CNetloomView::AddVirtualAdapterNode(C_Doc_Elan& elan, int at) {
-    m_tree.AddVirtualAdapterNode(elan, at);
-}
-
-void CNetloomView::AddPvcNode(C_Doc_Pvc& pvc, int at) {
-    m_tree.AddPvcNode(pvc, at);
-}
-
-void CNetloomView::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
-    m_tree.AddMappingNode(mapping, at);
-}
-
-void CNetloomView::AddObjectNode(CDocObject& object, int at) {
-    m_tree.AddObjectNode(object, at);
-}
-
 void CNetloomView::ObjectAdded(CDocObject& object) {
     // Undoing a delete puts the object back in the middle of its list; its node goes to the
     // same place among its group's nodes, which stand for the list one to one.

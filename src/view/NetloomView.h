@@ -54,15 +54,16 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // tree or the selection context refers to them afterwards.
     void ClearTree();
 
-    // Each adds the object's node with its whole subtree under its group, as child number at
-    // (last when at is past the end), and selects it unless the tree is being rebuilt.
-    void AddAdapterNode(C_Doc_Adapter& adapter, int at = -1);
-    void AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at = -1);
-    void AddVirtualAdapterNode(C_Doc_Elan& elan, int at = -1);
-    void AddPvcNode(C_Doc_Pvc& pvc, int at = -1);
-    void AddMappingNode(C_Doc_TpMapping& mapping, int at = -1);
-    // Dispatches on the object's type code to the five operations above.
-    void AddObjectNode(CDocObject& object, int at = -1);
+    // The node of one object with its subtree, placed and selected as CNodeTree says; the
+    // last dispatches on the object's type to the other five.
+    void AddAdapterNode(C_Doc_Adapter& o, int at = -1) { m_tree.AddAdapterNode(o, at); }
+    void AddTrafficProfileNode(C_Doc_TrafficProfile& o, int at = -1) {
+        m_tree.AddTrafficProfileNode(o, at);
+    }
+    void AddVirtualAdapterNode(C_Doc_Elan& o, int at = -1) { m_tree.AddVirtualAdapterNode(o, at); }
+    void AddPvcNode(C_Doc_Pvc& o, int at = -1) { m_tree.AddPvcNode(o, at); }
+    void AddMappingNode(C_Doc_TpMapping& o, int at = -1) { m_tree.AddMappingNode(o, at); }
+    void AddObjectNode(CDocObject& o, int at = -1) { m_tree.AddObjectNode(o, at); }
 
     // What the document's edit steps report.
     void ObjectAdded(CDocObject& object) override;
