@@ -7,6 +7,7 @@
 
 #include "PageTestSupport.h"
 #include "doc/Adapter.h"
+#include "doc/ObjectEditor.h"
 #include "pages/AdapterPages.h"
 #include "pages/AddressEdit.h"
 #include "pages/PropertySheet.h"
@@ -55,6 +56,25 @@ TEST_F(AdapterSheet, TheOptionsAddTheAdvancedAndTrafficPages) {
                       (QStringList{"General", "Advanced", "Traffic Control"}));
             ClickCancel(dialog);
         });
+}
+
+TEST_F(AdapterSheet, AnEditorBuildsItsSheetsFromTheOptionsItWasGiven) {
+    CScopedOptions options(m_userOptions, false, false);
+    CUserOptions own;
+    own.ExpertMode = true;
+    own.AddressTemplate = "47 11";
+    CPropertyEditor editor(own);
+    CObjectEditor* previous = SetObjectEditor(&editor);
+    Run([&] { return m_adapter.EditProperties(); },
+        [&](QDialog& dialog) {
+            EXPECT_EQ(TabTitles(Sheet(dialog)), (QStringList{"General", "Advanced"}));
+            auto* page = static_cast<CDlgAdp*>(Sheet(dialog).Page(0));
+            Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
+            PressKey(page->m_pLecsAddress, Qt::Key_Insert);
+            EXPECT_EQ(page->m_pLecsAddress->text(), "47 11");
+            ClickCancel(dialog);
+        });
+    SetObjectEditor(previous);
 }
 
 TEST_F(AdapterSheet, SignallingOffDisablesTheVersionListButKeepsItsChoice) {
