@@ -52,8 +52,9 @@ QString AbsolutePath(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-CDocManager::CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs)
-    : m_doc(doc), m_recent(recent), m_dialogs(dialogs) {
+CDocManager::CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs,
+                         const CUserOptions& options)
+    : m_doc(doc), m_recent(recent), m_dialogs(dialogs), m_options(options) {
     connect(&m_watch, &CFileWatch::Changed, this, &CDocManager::OnFileChangedElsewhere);
     connect(&m_watch, &CFileWatch::Removed, this, &CDocManager::OnFileRemovedElsewhere);
 }
@@ -120,7 +121,7 @@ void CDocManager::Serialize(bool storing, QByteArray& bytes) {
         return;
     }
     m_readerMessages.clear();
-    CMessageBoxSink sink(m_window, m_readerMessages, !UserOptions().ListFileProblems);
+    CMessageBoxSink sink(m_window, m_readerMessages, !m_options.ListFileProblems);
     m_doc.ReadText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &sink);
 }
 

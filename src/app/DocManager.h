@@ -20,6 +20,7 @@ namespace netloom {
 
 class CFileDialogs;
 class CRecentFileList;
+struct CUserOptions;
 
 // One message of the reader, as it would be shown in a box.
 struct CReaderMessage {
@@ -30,7 +31,9 @@ struct CReaderMessage {
 class CDocManager : public QObject, public CDocFramework {
     Q_OBJECT
   public:
-    CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs);
+    // options decide whether the reader's messages are shown in boxes as a file is read.
+    CDocManager(CNetloomDoc& doc, CRecentFileList& recent, CFileDialogs& dialogs,
+                const CUserOptions& options);
 
     void SetView(CNetloomView* view) { m_view = view; }
     // The window that message boxes and file choosers belong to.
@@ -94,6 +97,7 @@ class CDocManager : public QObject, public CDocFramework {
     CNetloomDoc& m_doc;
     CRecentFileList& m_recent;
     CFileDialogs& m_dialogs;
+    const CUserOptions& m_options;
     QPointer<CNetloomView> m_view;
     QPointer<QWidget> m_window;
     QString m_pathName;

@@ -11,12 +11,13 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "app/AboutBox.h"
 #include "app/DesktopRegistration.h"
 #include "app/DocManager.h"
+#include "app/FileCommands.h"
 #include "app/FileDialogs.h"
-#include "app/HelpWindow.h"
 #include "app/MainFrame.h"
+#include "app/OptionsHelpCommands.h"
+#include "app/PrintCommands.h"
 #include "app/ProblemsDock.h"
 #include "doc/CommandIds.h"
 #include "doc/ObjectEditor.h"
@@ -25,7 +26,6 @@
 #include "res/Strings.h"
 #include "view/NetloomView.h"
 
-#include "pages/DlgOptions.h"
 #include "pages/PropertyEditor.h"
 
 namespace netloom {
@@ -43,14 +43,15 @@ QString ApplicationName() {
 CNetloomApp::CNetloomApp(std::vector<std::string> arguments, CAppServices services)
     : m_arguments(std::move(arguments)), m_services(std::move(services)) {
     m_docManager = std::make_unique<CDocManager>(
-        m_doc, m_recent, m_services.fileDialogs ? *m_services.fileDialogs : StandardFileDialogs());
+        m_doc, m_recent, m_services.fileDialogs ? *m_services.fileDialogs : StandardFileDialogs(),
+        m_options);
 }
 
 CNetloomApp::~CNetloomApp() {
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
     m_doc.SetModifiedObserver(nullptr);  // the document outlives the window it marks
     m_doc.SetStepObserver(nullptr);      // and the list of its problems
-    delete m_help;
+    m_optionsHelp.reset();               // with the help window, which belongs to the main window
     m_frame.reset();  // with the tree view, which lets go of the document's objects
     if (m_editorInstalled) SetObjectEditor(m_previousEditor);
 }
@@ -70,16 +71,16 @@ bool CNetloomApp::InitInstance() {
 
     std::unique_ptr<QSettings> settings = Settings();
     m_recent.Load(*settings);
-    LoadOptions(*settings, UserOptions(), m_web);
+    LoadOptions(*settings, m_options, m_web);
     settings.reset();
 
     // The document, the main window and its tree view.
-    m_view = new CNetloomView(m_doc);
+    m_view = new CNetloomView(m_doc, m_options);
     m_frame = std::make_unique<CMainFrame>(m_commands, m_view);
     m_frame->setWindowIcon(QApplication::windowIcon());
     CObjectEditor* editor = m_services.editor;
     if (editor == nullptr) {
-        m_ownEditor = std::make_unique<CPropertyEditor>(m_frame.get());
+        m_ownEditor = std::make_unique<CPropertyEditor>(m_options, m_frame.get());
         editor = m_ownEditor.get();
     }
     m_previousEditor = SetObjectEditor(editor);
@@ -163,7 +164,7 @@ bool CNetloomApp::ProcessShellCommand(const CCommandLineInfo& info) {
 
 int CNetloomApp::ExitInstance() {
     std::unique_ptr<QSettings> settings = Settings();
-    SaveOptions(*settings, UserOptions(), m_web);
+    SaveOptions(*settings, m_options, m_web);
     m_recent.Save(*settings);
     settings->sync();  // a failure to write is not reported
     return m_exitCode;
@@ -177,7 +178,7 @@ void CNetloomApp::ConnectProblemsList() {
     connect(m_docManager.get(), &CDocManager::DocumentReplaced, problems, [this, problems] {
         problems->SetReaderMessages(m_docManager->ReaderMessages());
         // Listed instead of shown one by one: the list comes up when there is something in it.
-        if (UserOptions().ListFileProblems && problems->HasReaderMessages()) problems->show();
+        if (m_options.ListFileProblems && problems->HasReaderMessages()) problems->show();
     });
     connect(problems, &CProblemsDock::StatusMessage, this,
             [this](const QString& text) { m_frame->statusBar()->showMessage(text); });
@@ -214,31 +215,48 @@ bool CNetloomApp::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+CHelpWindow* CNetloomApp::HelpWindow() const {
+    return m_optionsHelp ? m_optionsHelp->HelpWindow() : nullptr;
+}
+
 void CNetloomApp::OnAppAbout() {
-    CAboutDlg about(m_frame.get());
-    about.exec();
+    m_optionsHelp->OnAppAbout();
 }
 
 void CNetloomApp::OnViewOptions() {
-    CUserOptions edited = UserOptions();
-    bool confirmed = false;
-    if (m_services.editOptions) {
-        confirmed = m_services.editOptions(m_frame.get(), edited);
-    } else {
-        CDlgOptions dialog(m_frame.get());
-        confirmed = dialog.Edit(edited);
-    }
-    if (!confirmed) return;
-    const bool rebuild = edited.DisplayTrafficProfiles != UserOptions().DisplayTrafficProfiles;
-    UserOptions() = edited;
-    if (rebuild && m_view) m_view->RebuildTree();
+    m_optionsHelp->OnViewOptions();
 }
 
 void CNetloomApp::OnHelp() {
-    if (m_help == nullptr) m_help = new CHelpWindow(m_frame.get());
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    m_optionsHelp->OnHelp();
+}
+
+void CNetloomApp::ChooseSite(int index) {
+    m_optionsHelp->ChooseSite(index);
+}
+
+void CNetloomApp::OpenWebPage(int index) {
+    m_optionsHelp->OpenWebPage(index);
+}
+
+void CNetloomApp::OnSendMail() {
+    m_fileCommands->OnSendMail();
+}
+
+void CNetloomApp::OnFilePrint(bool direct) {
+    m_printCommands->OnFilePrint(direct);
+}
+
+void CNetloomApp::OnFilePrintPreview() {
+    m_printCommands->OnFilePrintPreview();
+}
+
+void CNetloomApp::OnFilePrintSetup() {
+    m_printCommands->OnFilePrintSetup();
+}
+
+QPrinter& CNetloomApp::Printer() {
+    return m_printCommands->Printer();
 }
 
 }  // namespace netloom

@@ -1,7 +1,8 @@
 #pragma once
 // CNetloomApp: the program. It starts up in a fixed order (settings root, recent files,
 // options, document with main window and tree view, file-type registration, command line,
-// then New or Open), answers the application's own commands and saves the options at exit.
+// then New or Open), answers the application's own commands through the handlers it owns (file,
+// print, options and help) and saves the options at exit.
 
 #include <QObject>
 #include <QPointer>
@@ -16,6 +17,7 @@
 #include "app/HelpWindow.h"
 #include "app/RecentFileList.h"
 #include "doc/NetloomDoc.h"
+#include "doc/UserOptions.h"
 #include "view/NetloomView.h"
 
 class QPrinter;
@@ -24,8 +26,11 @@ class QSettings;
 namespace netloom {
 
 class CDocManager;
+class CFileCommands;
 class CMainFrame;
 class CObjectEditor;
+class COptionsHelpCommands;
+class CPrintCommands;
 
 class CNetloomApp : public QObject {
     Q_OBJECT
@@ -43,15 +48,18 @@ class CNetloomApp : public QObject {
     static std::unique_ptr<QSettings> Settings();
 
     CNetloomDoc& Document() { return m_doc; }
+    // The options of this program: loaded at start, saved at exit, handed to everything that
+    // reads them.
+    CUserOptions& Options() { return m_options; }
     CDocManager& DocManager() { return *m_docManager; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CNetloomView* View() const { return m_view; }
     CCommandTable& Commands() { return m_commands; }
     CRecentFileList& RecentFiles() { return m_recent; }
     CWebLists& Web() { return m_web; }
-    CHelpWindow* HelpWindow() const { return m_help; }
+    CHelpWindow* HelpWindow() const;
 
-    // Application commands.
+    // Application commands, once the main window is there.
     void OnAppAbout();
     void OnViewOptions();
     void OnHelp();
@@ -69,12 +77,10 @@ class CNetloomApp : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Makes the command handlers for the main window and its view, and defines every command.
     void DefineCommands();
-    void DefineFileCommands();
     void DefineEditCommands();
     void DefineViewCommands();
-    void DefinePrintCommands();
-    void DefineHelpCommands();
     bool ProcessShellCommand(const CCommandLineInfo& info);
     void UpdateTitle();
     // Keeps the Problems list up to date: the reader's messages of each opened file, and the
@@ -84,6 +90,7 @@ class CNetloomApp : public QObject {
 
     std::vector<std::string> m_arguments;
     CAppServices m_services;
+    CUserOptions m_options;
     // The document outlives the window and its tree, which refer to its objects.
     CNetloomDoc m_doc;
     CRecentFileList m_recent;
@@ -95,8 +102,10 @@ class CNetloomApp : public QObject {
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<CMainFrame> m_frame;
     QPointer<CNetloomView> m_view;
-    QPointer<CHelpWindow> m_help;
-    std::unique_ptr<QPrinter> m_printer;  // made when first needed: finding printers takes time
+    // The handlers of the commands that are the program's, not the view's.
+    std::unique_ptr<CFileCommands> m_fileCommands;
+    std::unique_ptr<CPrintCommands> m_printCommands;
+    std::unique_ptr<COptionsHelpCommands> m_optionsHelp;
     int m_exitCode = 0;
 };
 

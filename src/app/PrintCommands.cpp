@@ -1,14 +1,13 @@
-// File > Print, Print Preview and Print Setup. The view lays out and draws the pages; the
-// printer, its dialogs and the preview window are the toolkit's own.
+#include "app/PrintCommands.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "app/CommandTable.h"
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
-#include "app/NetloomApp.h"
 #include "doc/CommandIds.h"
 #include "ui/MessageService.h"
 #include "view/NetloomView.h"
@@ -32,14 +31,24 @@ void ReportPrintFailure(QWidget* parent, const QPrinter& printer) {
 
 }  // namespace
 
-void CNetloomApp::DefinePrintCommands() {
+CPrintCommands::CPrintCommands(CCommandTable& commands, CDocManager& docs, CNetloomView& view,
+                               CMainFrame& frame, PrintDialog printDialog)
+    : m_commands(commands),
+      m_docs(docs),
+      m_view(view),
+      m_frame(frame),
+      m_printDialog(std::move(printDialog)) {}
+
+CPrintCommands::~CPrintCommands() = default;
+
+void CPrintCommands::Define() {
     m_commands.Define(ID_FILE_PRINT, [this] { OnFilePrint(false); });
     m_commands.Define(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(true); });
     m_commands.Define(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     m_commands.Define(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
 }
 
-QPrinter& CNetloomApp::Printer() {
+QPrinter& CPrintCommands::Printer() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setDocName(QStringLiteral("Netloom"));
@@ -47,20 +56,20 @@ QPrinter& CNetloomApp::Printer() {
     return *m_printer;
 }
 
-void CNetloomApp::OnFilePrint(bool direct) {
+void CPrintCommands::OnFilePrint(bool direct) {
     QPrinter& printer = Printer();
-    printer.setDocName(m_docManager->Title());
+    printer.setDocName(m_docs.Title());
     if (!direct) {
         // The page count for the choice of pages, as the printer is set up now.
-        const int lastPage = m_view->BeginPrinting(printer);
-        m_view->EndPrinting();
+        const int lastPage = m_view.BeginPrinting(printer);
+        m_view.EndPrinting();
         printer.setFromTo(0, 0);
         printer.setPrintRange(QPrinter::AllPages);
         bool accepted = false;
-        if (m_services.printDialog) {
-            accepted = m_services.printDialog(m_frame.get(), printer, lastPage);
+        if (m_printDialog) {
+            accepted = m_printDialog(&m_frame, printer, lastPage);
         } else {
-            QPrintDialog dialog(&printer, m_frame.get());
+            QPrintDialog dialog(&printer, &m_frame);
             dialog.setMinMax(1, lastPage);
             dialog.setOption(QAbstractPrintDialog::PrintToFile);
             dialog.setOption(QAbstractPrintDialog::PrintPageRange);
@@ -70,23 +79,23 @@ void CNetloomApp::OnFilePrint(bool direct) {
     } else {
         printer.setPrintRange(QPrinter::AllPages);
     }
-    if (!m_view->PrintDocument(printer)) ReportPrintFailure(m_frame.get(), printer);
+    if (!m_view.PrintDocument(printer)) ReportPrintFailure(&m_frame, printer);
 }
 
-void CNetloomApp::OnFilePrintPreview() {
+void CPrintCommands::OnFilePrintPreview() {
     QPrinter& printer = Printer();
-    QPrintPreviewDialog preview(&printer, m_frame.get());
-    preview.setWindowTitle(m_docManager->Title() + QStringLiteral(" - Print Preview"));
+    QPrintPreviewDialog preview(&printer, &m_frame);
+    preview.setWindowTitle(m_docs.Title() + QStringLiteral(" - Print Preview"));
     const QPrinter::PrintRange range = printer.printRange();
     printer.setPrintRange(QPrinter::AllPages);  // the preview shows every page
-    connect(&preview, &QPrintPreviewDialog::paintRequested, m_view,
-            [this](QPrinter* target) { m_view->PrintDocument(*target); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_view,
+                     [this](QPrinter* target) { m_view.PrintDocument(*target); });
     preview.exec();
     printer.setPrintRange(range);
 }
 
-void CNetloomApp::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&Printer(), m_frame.get());
+void CPrintCommands::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), &m_frame);
     dialog.exec();
 }
 

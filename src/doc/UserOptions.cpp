@@ -2,9 +2,8 @@
 
 namespace netloom {
 
-CUserOptions& UserOptions() {
-    static CUserOptions options;
-    return options;
+bool NeedsTreeRebuild(const CUserOptions& before, const CUserOptions& after) {
+    return before.DisplayTrafficProfiles != after.DisplayTrafficProfiles;
 }
 
 }  // namespace netloom

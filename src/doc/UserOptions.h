@@ -1,7 +1,8 @@
 #pragma once
 // The user options that decide what the tree and the property sheets show. The application
-// object loads them from the settings at start-up and saves them at exit; everything else
-// reads them through UserOptions().
+// object owns them: it loads them from the settings at start-up, saves them at exit, and hands
+// them by reference to whatever reads or changes them (the tree view, the property editor, the
+// document manager). Nothing else keeps a copy, so a change shows everywhere at once.
 
 #include <string>
 
@@ -18,7 +19,8 @@ struct CUserOptions {
     bool ListFileProblems = false;
 };
 
-// The options of this process.
-CUserOptions& UserOptions();
+// Whether going from before to after changes which nodes the tree has, so that it must be
+// built again: only the traffic profiles' groups depend on an option.
+bool NeedsTreeRebuild(const CUserOptions& before, const CUserOptions& after);
 
 }  // namespace netloom

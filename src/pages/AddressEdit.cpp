@@ -17,7 +17,8 @@ void SizeForChars(QLineEdit* edit, int chars) {
 }
 }  // namespace
 
-CAtmAddressEdit::CAtmAddressEdit(QWidget* parent) : QLineEdit(parent) {
+CAtmAddressEdit::CAtmAddressEdit(QWidget* parent)
+    : QLineEdit(parent), m_template(kDefaultAddressTemplate) {
     LimitTyping(this, kAtmAddressLength);
     SizeForChars(this, kAtmAddressLength);
 }
@@ -27,12 +28,17 @@ void CAtmAddressEdit::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Insert && modifiers == Qt::NoModifier) {
         // The template is not checked here; saving the page judges it like typed text.
-        SetEditText(this, FromBytes(UserOptions().AddressTemplate));
+        SetEditText(this, FromBytes(m_template));
         end(false);
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void SetAddressTemplate(QWidget& dialog, const std::string& addressTemplate) {
+    for (CAtmAddressEdit* edit : dialog.findChildren<CAtmAddressEdit*>())
+        edit->SetTemplate(addressTemplate);
 }
 
 QLineEdit* MakeMacAddressEdit(QWidget* parent) {

@@ -3,6 +3,7 @@
 // the Insert key replaces the whole text with the user's address template.
 
 #include <QLineEdit>
+#include <string>
 
 namespace netloom {
 
@@ -11,9 +12,18 @@ class CAtmAddressEdit : public QLineEdit {
   public:
     explicit CAtmAddressEdit(QWidget* parent = nullptr);
 
+    // What the Insert key puts in (bytes); the default template until set.
+    void SetTemplate(const std::string& addressTemplate) { m_template = addressTemplate; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    std::string m_template;
 };
+
+// Gives every ATM address field inside dialog the user's address template.
+void SetAddressTemplate(QWidget& dialog, const std::string& addressTemplate);
 
 // The edit field of a MAC address (17 characters).
 QLineEdit* MakeMacAddressEdit(QWidget* parent);

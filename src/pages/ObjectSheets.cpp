@@ -146,8 +146,8 @@ void StoreElanPages(const CElanPages& pages, C_Doc_Elan& elan) {
 
 bool CPropertyEditor::Edit(C_Doc_Elan& elan) {
     CPropertySheet sheet(QStringLiteral("Virtual Adapter Properties"), ParentWidget());
-    const CElanPages pages = AddElanPages(sheet, elan, UserOptions());
-    if (sheet.exec() != QDialog::Accepted) return false;
+    const CElanPages pages = AddElanPages(sheet, elan, Options());
+    if (!Show(sheet)) return false;
     StoreElanPages(pages, elan);
     return true;
 }
@@ -168,7 +168,7 @@ bool CPropertyEditor::Edit(C_Doc_TpMapping& mapping) {
     list->TrafficProfileList = mapping.TrafficProfileList;
     sheet.AddPage(list);
 
-    if (sheet.exec() != QDialog::Accepted) return false;
+    if (!Show(sheet)) return false;
     mapping.VcType = general->VcType;
     mapping.AtmAddress = general->AtmAddress;
     mapping.AddressMask = general->AddressMask;
@@ -204,14 +204,14 @@ bool CPropertyEditor::Edit(C_Doc_Pvc& pvc) {
         sheet.AddPage(rfc);
     }
     CDlgPvcTp* traffic = nullptr;
-    if (UserOptions().DisplayTrafficProfiles) {
+    if (Options().DisplayTrafficProfiles) {
         traffic = new CDlgPvcTp;
         traffic->m_pAdapter = elan->Adapter;
         traffic->TrafficProfileSelector = pvc.TrafficProfileSelector;
         sheet.AddPage(traffic);
     }
 
-    if (sheet.exec() != QDialog::Accepted) return false;
+    if (!Show(sheet)) return false;
     pvc.Vpi = general->Vpi;
     pvc.Vci = general->Vci;
     if (lane != nullptr) {

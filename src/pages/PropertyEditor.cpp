@@ -5,6 +5,7 @@
 #include "doc/TrafficProfile.h"
 #include "doc/UserOptions.h"
 #include "pages/AdapterPages.h"
+#include "pages/AddressEdit.h"
 #include "pages/ProfilePages.h"
 #include "pages/PropertySheet.h"
 #include "pages/TypeDialogs.h"
@@ -12,8 +13,14 @@
 
 namespace netloom {
 
+bool CPropertyEditor::Show(QDialog& dialog) const {
+    // The address fields are made with their pages, before the options are at hand.
+    SetAddressTemplate(dialog, m_options.AddressTemplate);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 bool CPropertyEditor::Edit(C_Doc_Adapter& adapter) {
-    const CUserOptions& options = UserOptions();
+    const CUserOptions& options = m_options;
     CPropertySheet sheet(FromBytes(adapter.GetLabel()), m_pParent);
 
     auto* general = new CDlgAdp;
@@ -41,7 +48,7 @@ bool CPropertyEditor::Edit(C_Doc_Adapter& adapter) {
         sheet.AddPage(traffic);
     }
 
-    if (sheet.exec() != QDialog::Accepted) return false;
+    if (!Show(sheet)) return false;
 
     adapter.IlmiRegisterAddresses = general->IlmiRegisterAddresses;
     adapter.EnableSvcSupport = general->EnableSvcSupport;
@@ -66,7 +73,7 @@ bool CPropertyEditor::Edit(C_Doc_TrafficProfile& profile) {
     dialog.PeakRate = profile.PeakRate;
     dialog.SustainedRate = profile.SustainedRate;
     dialog.MaxBurstSize = profile.MaxBurstSize;
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (!Show(dialog)) return false;
     profile.DescrType = dialog.DescrType;
     profile.QosClass = dialog.QosClass;
     profile.PeakRate = dialog.PeakRate;
@@ -78,7 +85,7 @@ bool CPropertyEditor::Edit(C_Doc_TrafficProfile& profile) {
 bool CPropertyEditor::Edit(C_Doc_Cfgfile& cfgfile) {
     CDlgAdpType dialog(m_pParent);
     dialog.m_nAdapterModel = cfgfile.m_nAdapterModel;
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (!Show(dialog)) return false;
     cfgfile.m_nAdapterModel = dialog.m_nAdapterModel;
     return true;
 }
@@ -86,7 +93,7 @@ bool CPropertyEditor::Edit(C_Doc_Cfgfile& cfgfile) {
 bool CPropertyEditor::ChooseVirtualAdapterType(int& type) {
     CDlgElanType dialog(m_pParent);
     dialog.m_nType = type;
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (!Show(dialog)) return false;
     type = dialog.m_nType;
     return true;
 }

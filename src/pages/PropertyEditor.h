@@ -8,13 +8,21 @@
 
 #include "doc/ObjectEditor.h"
 
+class QDialog;
+
 namespace netloom {
+
+struct CUserOptions;
 
 class CPropertyEditor : public CObjectEditor {
   public:
-    // parent: the window the sheets and dialogs are modal to (may be null).
-    explicit CPropertyEditor(QWidget* parent = nullptr) : m_pParent(parent) {}
+    // options: which pages the sheets have and the address template; they belong to the
+    // caller and must outlive the editor. parent: the window the sheets and dialogs are modal
+    // to (may be null).
+    explicit CPropertyEditor(const CUserOptions& options, QWidget* parent = nullptr)
+        : m_options(options), m_pParent(parent) {}
 
+    const CUserOptions& Options() const { return m_options; }
     void SetParentWidget(QWidget* parent) { m_pParent = parent; }
     QWidget* ParentWidget() const { return m_pParent; }
 
@@ -29,6 +37,10 @@ class CPropertyEditor : public CObjectEditor {
     bool ChooseVirtualAdapterType(int& type) override;
 
   private:
+    // Runs a sheet or dialog built here modally; true on OK.
+    bool Show(QDialog& dialog) const;
+
+    const CUserOptions& m_options;
     QPointer<QWidget> m_pParent;
 };
 

@@ -117,7 +117,7 @@ void CFindBar::Find(Direction direction) {
     std::vector<FindMatch> matches;
     if (FindNonLatin1(text).isEmpty()) {
         matches = FindMatches(m_view.Document().Cfgfile(), ToBytes(root->text(0)),
-                              UserOptions().DisplayTrafficProfiles, ToBytes(text));
+                              m_view.Options().DisplayTrafficProfiles, ToBytes(text));
     }
     std::set<std::pair<int, const CDocObject*>> shown;
     size_t hidden = 0;

@@ -1,23 +1,22 @@
 #pragma once
 // CNetloomView: the tree that shows the open configuration and decides, by its selected node,
 // what the edit commands act on. It builds the tree from the document as a whole (RebuildTree)
-// and keeps it in step node by node as objects are inserted, deleted and edited.
+// and keeps it in step node by node as objects are inserted, deleted and edited. The work is
+// done by the parts it owns: the nodes (CNodeTree), the clipboard and dragging
+// (CObjectTransfer) and printing (CViewPrinter); the view selects, takes the user's input and
+// answers its commands.
 
-#include <QFont>
-#include <QSet>
 #include <QTreeWidget>
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "doc/DocView.h"
-#include "doc/PrintLayout.h"
 #include "doc/TreeNodeRef.h"
+#include "view/NodeTree.h"
+#include "view/ObjectTransfer.h"
+#include "view/ViewPrinter.h"
 
 class QMenu;
-class QPainter;
-class QPrinter;
 
 namespace netloom {
 
@@ -29,16 +28,21 @@ class C_Doc_Elan;
 class C_Doc_Pvc;
 class C_Doc_TpMapping;
 
+struct CUserOptions;
+
 class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     Q_OBJECT
   public:
     // Item data roles: the node kind (0..9, also its image) and the object it stands for.
     enum Role { KindRole = Qt::UserRole, ObjectRole };
 
-    explicit CNetloomView(CNetloomDoc& doc, QWidget* parent = nullptr);
+    // options: what the tree shows, and what its View commands switch; they belong to the
+    // caller and must outlive the view.
+    CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* parent = nullptr);
     ~CNetloomView() override;
 
     CNetloomDoc& Document() { return m_doc; }
+    CUserOptions& Options() const { return m_options; }
 
     // Where the root's label comes from: the document's path, or its title when it has none.
     void SetRootLabelSource(std::function<QString()> source) { m_rootLabel = std::move(source); }
@@ -50,15 +54,16 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // tree or the selection context refers to them afterwards.
     void ClearTree();
 
-    // Each adds the object's node with its whole subtree under its group, as child number at
-    // (last when at is past the end), and selects it unless the tree is being rebuilt.
-    void AddAdapterNode(C_Doc_Adapter& adapter, int at = -1);
-    void AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at = -1);
-    void AddVirtualAdapterNode(C_Doc_Elan& elan, int at = -1);
-    void AddPvcNode(C_Doc_Pvc& pvc, int at = -1);
-    void AddMappingNode(C_Doc_TpMapping& mapping, int at = -1);
-    // Dispatches on the object's type code to the five operations above.
-    void AddObjectNode(CDocObject& object, int at = -1);
+    // The node of one object with its subtree, placed and selected as CNodeTree says; the
+    // last dispatches on the object's type to the other five.
+    void AddAdapterNode(C_Doc_Adapter& o, int at = -1) { m_tree.AddAdapterNode(o, at); }
+    void AddTrafficProfileNode(C_Doc_TrafficProfile& o, int at = -1) {
+        m_tree.AddTrafficProfileNode(o, at);
+    }
+    void AddVirtualAdapterNode(C_Doc_Elan& o, int at = -1) { m_tree.AddVirtualAdapterNode(o, at); }
+    void AddPvcNode(C_Doc_Pvc& o, int at = -1) { m_tree.AddPvcNode(o, at); }
+    void AddMappingNode(C_Doc_TpMapping& o, int at = -1) { m_tree.AddMappingNode(o, at); }
+    void AddObjectNode(CDocObject& o, int at = -1) { m_tree.AddObjectNode(o, at); }
 
     // What the document's edit steps report.
     void ObjectAdded(CDocObject& object) override;
@@ -70,8 +75,8 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void SetNodeText(void* item, const std::string& text) override;
 
     // The current node: the one selected last outside a rebuild (null when none).
-    QTreeWidgetItem* CurrentNode() const { return ItemOf(m_currentNode); }
-    QTreeWidgetItem* RootNode() const { return ItemOf(m_rootNode); }
+    QTreeWidgetItem* CurrentNode() const { return m_tree.CurrentNode(); }
+    QTreeWidgetItem* RootNode() const { return m_tree.RootNode(); }
     // The current node's kind, or -1 without one; and its item data.
     int CurrentKind() const;
     CDocObject* CurrentObject() const;
@@ -100,7 +105,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // kClipboardFormat, so that running copies of Netloom exchange objects.
     static const QString kClipboardFormat;
     bool CanCopy() const { return CanDelete(); }
-    bool CanPaste() const;
+    bool CanPaste() const { return m_transfer.CanPaste(); }
     void OnEditCopy();
     void OnEditCut();
     void OnEditPaste();
@@ -108,17 +113,21 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // Printing prints the configuration text as saving writes it. BeginPrinting takes the
     // text and measures the pages for printer and returns the number of pages; PrintPage
     // draws one page (1-based); EndPrinting lets the text go.
-    int BeginPrinting(QPrinter& printer);
-    void PrintPage(QPainter& painter, int page);
-    void EndPrinting();
+    int BeginPrinting(QPrinter& printer) { return m_printer.BeginPrinting(printer); }
+    void PrintPage(QPainter& painter, int page) { m_printer.PrintPage(painter, page); }
+    void EndPrinting() { m_printer.EndPrinting(); }
     // The whole job: the printer's page range (all pages when it has none) within the pages
     // there are. False when nothing could be printed.
-    bool PrintDocument(QPrinter& printer);
+    bool PrintDocument(QPrinter& printer) { return m_printer.PrintDocument(printer); }
     // The header's file name: the document's path and its title.
     void SetPrintNameSource(std::function<std::string()> path, std::function<std::string()> title) {
-        m_printPath = std::move(path);
-        m_printTitle = std::move(title);
+        m_printer.SetNameSource(std::move(path), std::move(title));
     }
+
+    // Widens the column to the longest shown label (or the viewport) once the current round of
+    // changes to the nodes is over: measuring after every single change would cost time with
+    // large trees.
+    void ScheduleFitColumn();
 
   signals:
     // The selection context was set from a new current node.
@@ -147,76 +156,19 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // Takes the current object out of the document and its node out of the tree, as one step
     // of the edit history named stepName (Delete, and Cut once the block is written).
     void RemoveCurrentObject(const std::string& stepName);
-    // The current object as a clipboard block.
-    std::vector<uint8_t> WriteBlock();
-    // Reads a block and hands its object to the document as the step stepName ("Paste",
-    // "Drop"); the new node is selected. A block that does not read back is reported and
-    // inserts nothing.
-    bool PasteBlock(const QByteArray& block, const char* stepName);
-    // The node a drag at pos targets (the root away from every node), made current; then the
-    // drop action that the remembered kind allows there.
-    QTreeWidgetItem* DragTargetAt(const QPoint& pos) const;
-    Qt::DropAction TargetEffect(const QPoint& pos, Qt::KeyboardModifiers keys);
-
-    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
-                                CDocObject* object, int at = -1);
-    CTreeNodeRef RefOf(QTreeWidgetItem* item) { return CTreeNodeRef{item, this}; }
-    QTreeWidgetItem* ItemOf(const CTreeNodeRef& ref) const;
-    // Selections made while a subtree is added are gathered and the last one made at the end.
-    class CSelectionBatch;
-    void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
-                                    int at = -1);
-    void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at = -1);
-    void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at = -1);
-    void AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at = -1);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     void OnItemCollapsed(QTreeWidgetItem* item);
-    // Clears every node reference the document's objects hold.
-    void ForgetNodes();
-    void ForgetSubtree(QTreeWidgetItem* item);
-    // Widens the column to the longest shown label (or the viewport) once the current round of
-    // changes is over: measuring after every single change would cost time with large trees.
-    void ScheduleFitColumn();
     void FitColumn();
 
     CNetloomDoc& m_doc;
-    CTreeNodeRef m_rootNode;
-    CTreeNodeRef m_currentNode;
-    bool m_bRebuilding = false;
-    // Nesting depth of subtree additions outside a rebuild, and the node they selected last.
-    int m_selectionBatch = 0;
-    QTreeWidgetItem* m_batchSelection = nullptr;
+    CUserOptions& m_options;
+    CNodeTree m_tree;
+    CObjectTransfer m_transfer;
+    CViewPrinter m_printer;
     bool m_bFitPending = false;
     int m_contentWidth = 0;
-    // The items this view created and has not deleted: a node reference is honoured only when
-    // its item is among them.
-    QSet<const void*> m_liveItems;
     QMenu* m_contextMenu = nullptr;
     std::function<QString()> m_rootLabel;
-
-    // Dragging: the kind of the block over the view (kNoKind when none) and whether the drag
-    // started here.
-    static constexpr uint16_t kNoKind = 0xFFFF;
-    uint16_t m_dragKind = kNoKind;
-    bool m_bOwnDrag = false;
-    // The kind of the block on the clipboard (kNoKind when there is none), read again after
-    // the clipboard changes.
-    mutable uint16_t m_clipboardKind = kNoKind;
-    mutable bool m_clipboardKindKnown = false;
-    // The node that was current when the left button went down: a drag that follows carries
-    // it, not the node the press landed on.
-    CTreeNodeRef m_nodeBeforePress;
-    // Set once a drag has begun, until the next press: the rest of that gesture selects nothing.
-    bool m_bDragBegun = false;
-
-    // Printing, between BeginPrinting and EndPrinting.
-    std::string m_printText;
-    CPrintLayout m_printLayout;
-    std::vector<size_t> m_pageStarts;
-    QFont m_printFont;
-    int m_printAscent = 0;
-    std::function<std::string()> m_printPath;
-    std::function<std::string()> m_printTitle;
 };
 
 }  // namespace netloom

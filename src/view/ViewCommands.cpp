@@ -1,6 +1,8 @@
-// The view's commands (Delete, Properties, the two View toggles) and its mouse handling.
+// The view's commands (Delete, Properties, Cut, Copy, Paste, the two View toggles) and its
+// mouse and drag handling.
 
 #include <QContextMenuEvent>
+#include <QDragMoveEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <memory>
@@ -39,6 +41,24 @@ void CNetloomView::OnEditProperties() {
     emit DocumentChanged();
 }
 
+void CNetloomView::OnEditCopy() {
+    if (!CanCopy()) return;
+    m_transfer.Copy();
+}
+
+void CNetloomView::OnEditCut() {
+    if (!CanCopy()) return;
+    // The block holds a copy of everything, so the object can go before the clipboard takes it.
+    const QByteArray block = m_transfer.CurrentBlock();
+    RemoveCurrentObject("Cut");
+    m_transfer.PutOnClipboard(block);
+}
+
+void CNetloomView::OnEditPaste() {
+    if (!CanPaste()) return;
+    m_transfer.Paste();
+}
+
 void CNetloomView::OnEditUndo() {
     if (m_doc.Undo()) emit DocumentChanged();
 }
@@ -48,12 +68,12 @@ void CNetloomView::OnEditRedo() {
 }
 
 void CNetloomView::OnViewTrafficProfiles() {
-    UserOptions().DisplayTrafficProfiles = !UserOptions().DisplayTrafficProfiles;
+    m_options.DisplayTrafficProfiles = !m_options.DisplayTrafficProfiles;
     RebuildTree();
 }
 
 void CNetloomView::OnViewAdvanced() {
-    UserOptions().ExpertMode = !UserOptions().ExpertMode;
+    m_options.ExpertMode = !m_options.ExpertMode;
 }
 
 QTreeWidgetItem* CNetloomView::HitTest(const QPoint& pos) const {
@@ -79,17 +99,14 @@ void CNetloomView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    if (event->button() == Qt::LeftButton) {
-        m_nodeBeforePress = m_currentNode;
-        m_bDragBegun = false;
-    }
+    if (event->button() == Qt::LeftButton) m_transfer.NotePress(m_tree.CurrentRef());
     QTreeWidget::mousePressEvent(event);
 }
 
 void CNetloomView::mouseMoveEvent(QMouseEvent* event) {
     // After a drag (carried out or refused) the button may still be down: moving on must not
     // drag the selection along from node to node.
-    if (m_bDragBegun && (event->buttons() & Qt::LeftButton)) {
+    if (m_transfer.IsDragBegun() && (event->buttons() & Qt::LeftButton)) {
         event->accept();
         return;
     }
@@ -118,6 +135,32 @@ void CNetloomView::contextMenuEvent(QContextMenuEvent* event) {
     if (item == nullptr) return;
     SelectNode(item);
     if (m_contextMenu) m_contextMenu->popup(event->globalPos());
+}
+
+void CNetloomView::startDrag(Qt::DropActions) {
+    m_transfer.StartDrag();
+}
+
+void CNetloomView::dragEnterEvent(QDragEnterEvent* event) {
+    m_transfer.DragEnter(event);
+}
+
+void CNetloomView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!m_transfer.IsDragging()) {
+        event->ignore();
+        return;
+    }
+    if (hasAutoScroll()) startAutoScroll();
+    m_transfer.DragMove(event);
+}
+
+void CNetloomView::dragLeaveEvent(QDragLeaveEvent* event) {
+    QTreeWidget::dragLeaveEvent(event);
+    m_transfer.DragLeft();
+}
+
+void CNetloomView::dropEvent(QDropEvent* event) {
+    m_transfer.Drop(event);
 }
 
 }  // namespace netloom

@@ -60,13 +60,11 @@ void NetloomTest::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
     m_startDir = QDir::currentPath();
     ClearSettings();
-    UserOptions() = CUserOptions();
 }
 
 void NetloomTest::TearDown() {
     m_app.reset();
     QDir::setCurrent(m_startDir);
-    UserOptions() = CUserOptions();
     QApplication::processEvents();
 }
 

@@ -87,9 +87,9 @@ TEST_F(StartupTest, WithoutAFileTheAdapterTypeDecides) {
 
 TEST_F(StartupTest, FreshUserGetsTheDefaults) {
     ASSERT_TRUE(Start({}));
-    EXPECT_FALSE(UserOptions().DisplayTrafficProfiles);
-    EXPECT_FALSE(UserOptions().ExpertMode);
-    EXPECT_EQ(UserOptions().AddressTemplate,
+    EXPECT_FALSE(App().Options().DisplayTrafficProfiles);
+    EXPECT_FALSE(App().Options().ExpertMode);
+    EXPECT_EQ(App().Options().AddressTemplate,
               "39 00 00 00 00 00 00 00 00 00 00 00 00 88 88 88 88 88 88 00");
     EXPECT_EQ(App().Web().PreferredSite, 0);
     EXPECT_EQ(App().Web().Sites.size(), 2);
@@ -107,9 +107,9 @@ TEST_F(StartupTest, OptionsAreReadAtStartAndWrittenAtExit) {
     SetSetting("Web/Url0", "https://%s/start");   // overrides the default at its position
     SetSetting("Web/Title5", "Never read");       // Title3 and Title4 are missing
     ASSERT_TRUE(Start({CopyExample()}));
-    EXPECT_TRUE(UserOptions().DisplayTrafficProfiles);
-    EXPECT_FALSE(UserOptions().ExpertMode);
-    EXPECT_EQ(UserOptions().AddressTemplate, "47 00");
+    EXPECT_TRUE(App().Options().DisplayTrafficProfiles);
+    EXPECT_FALSE(App().Options().ExpertMode);
+    EXPECT_EQ(App().Options().AddressTemplate, "47 00");
     EXPECT_EQ(App().Web().Sites.size(), 3);
     EXPECT_EQ(App().Web().Sites.value(2), "www3.example.org");
     EXPECT_EQ(App().Web().Urls.value(0), "https://%s/start");
@@ -146,8 +146,8 @@ TEST_F(StartupTest, OptionsDialogRebuildsOnlyForTheProfilesOption) {
     View().SelectNode(adapter);
     Trigger(ID_VIEW_OPTIONS);
     EXPECT_EQ(shown, 1);
-    EXPECT_TRUE(UserOptions().ExpertMode);
-    EXPECT_EQ(UserOptions().AddressTemplate, "39 11");
+    EXPECT_TRUE(App().Options().ExpertMode);
+    EXPECT_EQ(App().Options().AddressTemplate, "39 11");
     EXPECT_EQ(View().CurrentNode(), adapter) << "ExpertMode alone does not rebuild";
 
     showProfiles = true;

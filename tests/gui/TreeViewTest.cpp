@@ -75,7 +75,7 @@ TEST_F(TreeViewTest, TrafficProfilesToggleRebuildsAndSelectsTheRoot) {
     Open();
     View().SelectNode(Node({kAdapter1}));
     Trigger(ID_VIEW_TRAFFIC_PROFILES);
-    EXPECT_TRUE(UserOptions().DisplayTrafficProfiles);
+    EXPECT_TRUE(App().Options().DisplayTrafficProfiles);
     EXPECT_TRUE(Action(ID_VIEW_TRAFFIC_PROFILES)->isChecked());
     EXPECT_EQ(View().CurrentNode(), View().RootNode());
 
@@ -104,7 +104,7 @@ TEST_F(TreeViewTest, AdvancedToggleChangesOnlyItsCheckMark) {
     View().SelectNode(pvc);
     const QStringList before = Outline(true);
     Trigger(ID_VIEW_ADVANCED);
-    EXPECT_TRUE(UserOptions().ExpertMode);
+    EXPECT_TRUE(App().Options().ExpertMode);
     EXPECT_TRUE(Action(ID_VIEW_ADVANCED)->isChecked());
     EXPECT_EQ(Outline(true), before);
     EXPECT_EQ(View().CurrentNode(), pvc);

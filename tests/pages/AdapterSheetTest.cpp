@@ -7,6 +7,7 @@
 
 #include "PageTestSupport.h"
 #include "doc/Adapter.h"
+#include "doc/ObjectEditor.h"
 #include "pages/AdapterPages.h"
 #include "pages/AddressEdit.h"
 #include "pages/PropertySheet.h"
@@ -25,7 +26,7 @@ class AdapterSheet : public PagesTest {
 };
 
 TEST_F(AdapterSheet, ANewAdapterOpensWithTheWellKnownServerAndSignalling) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     const bool ok =
         Run([&] { return m_adapter.EditProperties(); },
             [&](QDialog& dialog) {
@@ -48,7 +49,7 @@ TEST_F(AdapterSheet, ANewAdapterOpensWithTheWellKnownServerAndSignalling) {
 }
 
 TEST_F(AdapterSheet, TheOptionsAddTheAdvancedAndTrafficPages) {
-    CScopedOptions options(true, true);
+    CScopedOptions options(m_userOptions, true, true);
     Run([&] { return m_adapter.EditProperties(); },
         [&](QDialog& dialog) {
             EXPECT_EQ(TabTitles(Sheet(dialog)),
@@ -57,8 +58,27 @@ TEST_F(AdapterSheet, TheOptionsAddTheAdvancedAndTrafficPages) {
         });
 }
 
+TEST_F(AdapterSheet, AnEditorBuildsItsSheetsFromTheOptionsItWasGiven) {
+    CScopedOptions options(m_userOptions, false, false);
+    CUserOptions own;
+    own.ExpertMode = true;
+    own.AddressTemplate = "47 11";
+    CPropertyEditor editor(own);
+    CObjectEditor* previous = SetObjectEditor(&editor);
+    Run([&] { return m_adapter.EditProperties(); },
+        [&](QDialog& dialog) {
+            EXPECT_EQ(TabTitles(Sheet(dialog)), (QStringList{"General", "Advanced"}));
+            auto* page = static_cast<CDlgAdp*>(Sheet(dialog).Page(0));
+            Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
+            PressKey(page->m_pLecsAddress, Qt::Key_Insert);
+            EXPECT_EQ(page->m_pLecsAddress->text(), "47 11");
+            ClickCancel(dialog);
+        });
+    SetObjectEditor(previous);
+}
+
 TEST_F(AdapterSheet, SignallingOffDisablesTheVersionListButKeepsItsChoice) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     const bool ok = Run([&] { return m_adapter.EditProperties(); },
                         [&](QDialog& dialog) {
                             auto* version = qobject_cast<QComboBox*>(Buddy(&dialog, "UniVersion:"));
@@ -75,7 +95,7 @@ TEST_F(AdapterSheet, SignallingOffDisablesTheVersionListButKeepsItsChoice) {
 }
 
 TEST_F(AdapterSheet, TheServerAddressIsStoredOnlyWithoutTheWellKnownBox) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     Run([&] { return m_adapter.EditProperties(); },
         [&](QDialog& dialog) {
             auto* page = static_cast<CDlgAdp*>(Sheet(dialog).Page(0));
@@ -101,7 +121,7 @@ TEST_F(AdapterSheet, TheServerAddressIsStoredOnlyWithoutTheWellKnownBox) {
 }
 
 TEST_F(AdapterSheet, AnInvalidAddressBlocksOkEvenInItsDisabledField) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     m_adapter.LecsAtmAddress = "39 00";
     const bool ok = Run([&] { return m_adapter.EditProperties(); },
                         [&](QDialog& dialog) {
@@ -118,7 +138,7 @@ TEST_F(AdapterSheet, AnInvalidAddressBlocksOkEvenInItsDisabledField) {
 }
 
 TEST_F(AdapterSheet, AVersionTheListDoesNotOfferIsKeptAndAnUnknownOneIsNot) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     m_adapter.UniVersion = 2;  // "Uni4.0", read from a file
     Run([&] { return m_adapter.EditProperties(); },
         [&](QDialog& dialog) {
@@ -137,7 +157,7 @@ TEST_F(AdapterSheet, AVersionTheListDoesNotOfferIsKeptAndAnUnknownOneIsNot) {
 
 class AdapterAdvanced : public AdapterSheet {
   protected:
-    CScopedOptions m_options{false, true};
+    CScopedOptions m_options{m_userOptions, false, true};
 
     // Opens the sheet on "Advanced" and runs drive with its page.
     bool OnAdvanced(const std::function<void(QDialog&, CDlgAdpAdv&)>& drive) {
@@ -240,7 +260,7 @@ TEST_F(AdapterAdvanced, AClickOnOkThatTheFieldHandlerRefusesDoesNotClose) {
 }
 
 TEST_F(AdapterAdvanced, AClickOnATabThatTheFieldHandlerRefusesKeepsThePage) {
-    CScopedOptions options(true, true);
+    CScopedOptions options(m_userOptions, true, true);
     OnAdvanced([&](QDialog& dialog, CDlgAdpAdv& page) {
         TypeInto(page.m_pVci, "11");
         ClickTab(Sheet(dialog), "Traffic Control");
@@ -253,7 +273,7 @@ TEST_F(AdapterAdvanced, AClickOnATabThatTheFieldHandlerRefusesKeepsThePage) {
 }
 
 TEST_F(AdapterSheet, AFailingPageKeepsTheFrontWithTheFocusOnTheField) {
-    CScopedOptions options(false, true);
+    CScopedOptions options(m_userOptions, false, true);
     Run([&] { return m_adapter.EditProperties(); },
         [&](QDialog& dialog) {
             auto* page = static_cast<CDlgAdp*>(Sheet(dialog).Page(0));
@@ -282,7 +302,7 @@ TEST_F(AdapterSheet, AFailingPageKeepsTheFrontWithTheFocusOnTheField) {
 
 class AdapterTraffic : public AdapterSheet {
   protected:
-    CScopedOptions m_options{true, false};
+    CScopedOptions m_options{m_userOptions, true, false};
 
     // Types value in unit and presses OK; true when the sheet closed.
     bool Confirm(const QString& value, int unit) {
@@ -330,7 +350,7 @@ TEST_F(AdapterTraffic, OnlyDigitsCanBeTyped) {
 
 TEST_F(AdapterSheet, PagesLeftBehindChangeNothingOnCancelAndAbsentPagesNothingOnOk) {
     {
-        CScopedOptions options(true, true);
+        CScopedOptions options(m_userOptions, true, true);
         Run([&] { return m_adapter.EditProperties(); },
             [&](QDialog& dialog) {
                 ClickTab(Sheet(dialog), "Advanced");
@@ -343,7 +363,7 @@ TEST_F(AdapterSheet, PagesLeftBehindChangeNothingOnCancelAndAbsentPagesNothingOn
     // Values only an absent page could show stay as they are, however odd.
     m_adapter.MaxVpiBits = 9;
     m_adapter.MaxLineRate = Rate{999999, 2};
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     EXPECT_TRUE(
         Run([&] { return m_adapter.EditProperties(); }, [&](QDialog& dialog) { ClickOk(dialog); }));
     EXPECT_EQ(m_adapter.MaxVpiBits, 9);

@@ -52,7 +52,7 @@ class ElanSheet : public PagesTest {
 };
 
 TEST_F(ElanSheet, EachTypeHasItsPages) {
-    CScopedOptions options(true, true);
+    CScopedOptions options(m_userOptions, true, true);
     const auto tabs = [&](int32_t type) {
         QStringList titles;
         Edit(Make(type), [&](QDialog& dialog, CPropertySheet& sheet) {
@@ -70,7 +70,7 @@ TEST_F(ElanSheet, EachTypeHasItsPages) {
 }
 
 TEST_F(ElanSheet, WithoutOptionsOnlyTheTypePagesAreThere) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& elan = Make(ELAN_LANE);
     elan.MaxReceiveRateDifference = Rate{5, 2};
     elan.TraceMask = 0x12345;
@@ -85,7 +85,7 @@ TEST_F(ElanSheet, WithoutOptionsOnlyTheTypePagesAreThere) {
 }
 
 TEST_F(ElanSheet, LaneFrameSizesAndTheirRange) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& elan = Make(ELAN_LANE);
     elan.MaxDataFrameSize = 1516;
     elan.MtuSize = 8192;
@@ -116,7 +116,7 @@ TEST_F(ElanSheet, LaneFrameSizesAndTheirRange) {
 }
 
 TEST_F(ElanSheet, ClassicalIpShowsItsMtuEvenWhenNotOffered) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& fresh = Make(ELAN_CLASSICAL_IP);
     Edit(fresh, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto* page = static_cast<CDlgElan*>(sheet.Page(0));
@@ -143,7 +143,7 @@ TEST_F(ElanSheet, ClassicalIpShowsItsMtuEvenWhenNotOffered) {
 }
 
 TEST_F(ElanSheet, TheLanTypeSetsTheFrameSizeOnlyForLane) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& lane = Make(ELAN_LANE);
     EXPECT_TRUE(Edit(lane, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto* page = static_cast<CDlgElan*>(sheet.Page(0));
@@ -172,7 +172,7 @@ TEST_F(ElanSheet, TheLanTypeSetsTheFrameSizeOnlyForLane) {
 }
 
 TEST_F(ElanSheet, AnRfc1483AddressIsCheckedInItsDisabledField) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& elan = Make(ELAN_RFC1483);
     elan.AtmAddress = "not an address";
     EXPECT_FALSE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
@@ -191,7 +191,7 @@ TEST_F(ElanSheet, AnRfc1483AddressIsCheckedInItsDisabledField) {
 }
 
 TEST_F(ElanSheet, AddressesAreStoredInTheirCanonicalForm) {
-    CScopedOptions options(false, false,
+    CScopedOptions options(m_userOptions, false, false,
                            "39 00 00 00 00 00 00 00 00 00 00 00 00 88 88 88 88 88 88 00");
     C_Doc_Elan& elan = Make(ELAN_LANE);
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
@@ -210,7 +210,7 @@ TEST_F(ElanSheet, AddressesAreStoredInTheirCanonicalForm) {
 }
 
 TEST_F(ElanSheet, LanNamesAreLimitedTo32StorableCharacters) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& elan = Make(ELAN_LANE);
     elan.LanName = std::string(40, 'n');
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
@@ -243,7 +243,7 @@ TEST_F(ElanSheet, LanNamesAreLimitedTo32StorableCharacters) {
 // Advanced pages
 
 TEST_F(ElanSheet, LaneAdvancedChecksTheLeftColumnFirst) {
-    CScopedOptions options(false, true);
+    CScopedOptions options(m_userOptions, false, true);
     C_Doc_Elan& elan = Make(ELAN_LANE);
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto& page = Open<CDlgElanLaneAdv>(sheet, "LANE Advanced");
@@ -266,7 +266,7 @@ TEST_F(ElanSheet, LaneAdvancedChecksTheLeftColumnFirst) {
 }
 
 TEST_F(ElanSheet, ClassicalIpAdvancedRefusesNoOpenCircuits) {
-    CScopedOptions options(false, true);
+    CScopedOptions options(m_userOptions, false, true);
     C_Doc_Elan& elan = Make(ELAN_CLASSICAL_IP);
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto& page = Open<CDlgElanClipAdv>(sheet, "1577 Advanced");
@@ -289,7 +289,7 @@ TEST_F(ElanSheet, ClassicalIpAdvancedRefusesNoOpenCircuits) {
 }
 
 TEST_F(ElanSheet, ClassicalIpKeepsItsAddressTextWhateverTheBox) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& elan = Make(ELAN_CLASSICAL_IP);
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto& page = Open<CDlgElanClip>(sheet, "Rfc1577");
@@ -322,7 +322,7 @@ TEST_F(ElanSheet, ClassicalIpKeepsItsAddressTextWhateverTheBox) {
 }
 
 TEST_F(ElanSheet, Rfc1483Encapsulation) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     C_Doc_Elan& elan = Make(ELAN_RFC1483);
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
         Open<CDlgElan1483>(sheet, "Rfc1483");
@@ -334,7 +334,7 @@ TEST_F(ElanSheet, Rfc1483Encapsulation) {
 }
 
 TEST_F(ElanSheet, TrafficParametersListTheAdaptersProfiles) {
-    CScopedOptions options(true, false);
+    CScopedOptions options(m_userOptions, true, false);
     C_Doc_Elan& elan = Make(ELAN_LANE);
     elan.DefaultTrafficProfile = 4;
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {
@@ -375,7 +375,7 @@ TEST_F(ElanSheet, TrafficParametersListTheAdaptersProfiles) {
 }
 
 TEST_F(ElanSheet, TraceKeepsOnlySixteenClasses) {
-    CScopedOptions options(false, true);
+    CScopedOptions options(m_userOptions, false, true);
     C_Doc_Elan& elan = Make(ELAN_CLASSICAL_IP);
     elan.TraceMask = static_cast<int32_t>(0xFFFF8001u);
     EXPECT_TRUE(Edit(elan, [&](QDialog& dialog, CPropertySheet& sheet) {

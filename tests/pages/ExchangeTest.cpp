@@ -52,7 +52,7 @@ class Exchange : public PagesTest {
 };
 
 TEST_F(Exchange, TheAddressFieldTakesNoMoreThan59TypedCharacters) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     EditAdapter([&](QDialog& dialog, CDlgAdp& page) {
         Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
         TypeInto(page.m_pLecsAddress, QString(70, QLatin1Char('a')));
@@ -63,7 +63,7 @@ TEST_F(Exchange, TheAddressFieldTakesNoMoreThan59TypedCharacters) {
 
 TEST_F(Exchange, InsertPutsTheTemplateWholeWithTheCaretAtItsEnd) {
     const std::string longTemplate(70, '3');
-    CScopedOptions options(false, false, longTemplate);
+    CScopedOptions options(m_userOptions, false, false, longTemplate);
     EditAdapter([&](QDialog& dialog, CDlgAdp& page) {
         Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
         TypeInto(page.m_pLecsAddress, "12 34");
@@ -84,7 +84,7 @@ TEST_F(Exchange, InsertPutsTheTemplateWholeWithTheCaretAtItsEnd) {
 }
 
 TEST_F(Exchange, OnlyTheBareInsertKeyInsertsTheTemplate) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     EditAdapter([&](QDialog& dialog, CDlgAdp& page) {
         Click(FindText<QCheckBox>(&dialog, "Wellknown address"));
         TypeInto(page.m_pLecsAddress, "12");
@@ -99,7 +99,7 @@ TEST_F(Exchange, OnlyTheBareInsertKeyInsertsTheTemplate) {
 }
 
 TEST_F(Exchange, TheFirstControlHasTheFocusAndTheKeyboardWorksTheSheet) {
-    CScopedOptions options(false, true);
+    CScopedOptions options(m_userOptions, false, true);
     C_Doc_Elan elan(ELAN_LANE);
     EXPECT_TRUE(Run([&] { return elan.EditProperties(); },
                     [&](QDialog& dialog) {
@@ -141,7 +141,7 @@ TEST_F(Exchange, TheFirstControlHasTheFocusAndTheKeyboardWorksTheSheet) {
 // the keyboard back to the failing field with its text selected: the next key typed replaces
 // it, and nothing asks for another tab change behind the user's back.
 TEST_F(Exchange, EveryWayOfTurningThePageEndsInTheFailingField) {
-    CScopedOptions options(true, true);
+    CScopedOptions options(m_userOptions, true, true);
     C_Doc_Elan elan(ELAN_LANE);
     elan.Adapter = &m_adapter;
     struct Failure {
@@ -204,7 +204,7 @@ TEST_F(Exchange, EveryWayOfTurningThePageEndsInTheFailingField) {
 }
 
 TEST_F(Exchange, CheckBoxesAndRadioGroupsFedWithOddValues) {
-    CScopedOptions options(false, true);
+    CScopedOptions options(m_userOptions, false, true);
     m_adapter.EnableSvcSupport = 2;       // the third state
     m_adapter.IlmiRegisterAddresses = 7;  // no state at all: shown clear
     m_adapter.FramingMode = 5;            // no button
@@ -234,7 +234,7 @@ TEST_F(Exchange, CheckBoxesAndRadioGroupsFedWithOddValues) {
 // The keyboard walks a page's controls in the order they stand, then the tab row and the
 // sheet's buttons.
 TEST_F(Exchange, TabWalksThePageThenTheButtons) {
-    CScopedOptions options(false, false);
+    CScopedOptions options(m_userOptions, false, false);
     Run([&] { return m_adapter.EditProperties(); },
         [&](QDialog& dialog) {
             QStringList order;
@@ -314,7 +314,7 @@ QStringList UnnamedControls(QWidget* page) {
 // is the size of every tab, so that OK and Cancel stay under the pointer, no drop-down list
 // cuts an entry short, and every input control has a name for screen readers.
 TEST_F(Exchange, EverySheetKeepsOneSizeShowsEveryEntryWholeAndNamesEveryControl) {
-    CScopedOptions options(true, true);
+    CScopedOptions options(m_userOptions, true, true);
     for (int32_t type = 0; type < 5; ++type) {
         m_adapter.TrafficProfiles.push_back(std::make_unique<C_Doc_TrafficProfile>());
         m_adapter.TrafficProfiles.back()->m_nNumber = type;

@@ -185,7 +185,7 @@ class PageContractTest : public PagesTest {
             ++m_clean;
     }
 
-    CScopedOptions m_allPages{true, true};
+    CScopedOptions m_allPages{m_userOptions, true, true};
     // What the runs met: the comparison means something only when every outcome occurs.
     int m_refused = 0;
     int m_changed = 0;

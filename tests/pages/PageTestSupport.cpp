@@ -20,16 +20,16 @@
 
 namespace netloom::test {
 
-CScopedOptions::CScopedOptions(bool displayTrafficProfiles, bool expertMode,
+CScopedOptions::CScopedOptions(CUserOptions& options, bool displayTrafficProfiles, bool expertMode,
                                const std::string& addressTemplate)
-    : m_saved(UserOptions()) {
-    UserOptions().DisplayTrafficProfiles = displayTrafficProfiles;
-    UserOptions().ExpertMode = expertMode;
-    UserOptions().AddressTemplate = addressTemplate;
+    : m_options(options), m_saved(options) {
+    m_options.DisplayTrafficProfiles = displayTrafficProfiles;
+    m_options.ExpertMode = expertMode;
+    m_options.AddressTemplate = addressTemplate;
 }
 
 CScopedOptions::~CScopedOptions() {
-    UserOptions() = m_saved;
+    m_options = m_saved;
 }
 
 MsgAnswer CBoxLikeMessages::Show(QWidget* parent, const QString& text, MsgIcon icon,

@@ -35,14 +35,17 @@ class CPropertySheet;
 
 namespace netloom::test {
 
-// Sets the user options for the lifetime of the guard.
+// Sets options (those the test's editor reads) for the lifetime of the guard.
 class CScopedOptions {
   public:
-    CScopedOptions(bool displayTrafficProfiles, bool expertMode,
+    CScopedOptions(CUserOptions& options, bool displayTrafficProfiles, bool expertMode,
                    const std::string& addressTemplate = kDefaultAddressTemplate);
     ~CScopedOptions();
+    CScopedOptions(const CScopedOptions&) = delete;
+    CScopedOptions& operator=(const CScopedOptions&) = delete;
 
   private:
+    CUserOptions& m_options;
     CUserOptions m_saved;
 };
 
@@ -82,7 +85,10 @@ class PagesTest : public ::testing::Test {
     bool Run(const std::function<bool()>& open, const std::function<void(QDialog&)>& drive);
 
     CScopedBoxLikeMessages m_messages;
-    CPropertyEditor m_editor;
+    // The options the sheets are built for: the editor is given them as the program gives it
+    // its own.
+    CUserOptions m_userOptions;
+    CPropertyEditor m_editor{m_userOptions};
 
   private:
     CObjectEditor* m_pPrevious = nullptr;

@@ -233,7 +233,7 @@ TEST_F(MappingSheet, LaneOffersMulticastAsANinthType) {
 
 TEST_F(MappingSheet, BothAddressFieldsTakeTheTemplate) {
     const std::string shortTemplate = "39 00 11";
-    CScopedOptions options(true, false, shortTemplate);
+    CScopedOptions options(m_userOptions, true, false, shortTemplate);
     C_Doc_TpMapping& mapping = Make(ELAN_LANE, 0);
     EXPECT_TRUE(Edit(mapping, [&](QDialog& dialog, CPropertySheet& sheet) {
         auto* page = static_cast<CDlgTpMap*>(sheet.Page(0));

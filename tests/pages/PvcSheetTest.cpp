@@ -50,7 +50,7 @@ class PvcSheet : public PagesTest {
     }
 
     C_Doc_Adapter m_adapter;
-    CScopedOptions m_options{false, false};
+    CScopedOptions m_options{m_userOptions, false, false};
 };
 
 TEST_F(PvcSheet, NoVpiBitsMeansVpiZero) {
@@ -177,7 +177,7 @@ TEST_F(PvcSheet, RoutedRfc1483StoresTheMacInItsCanonicalForm) {
 }
 
 TEST_F(PvcSheet, TheTrafficProfilePageKeepsAnUnlistedSelector) {
-    CScopedOptions options(true, false);
+    CScopedOptions options(m_userOptions, true, false);
     C_Doc_Pvc& pvc = Make(ELAN_LANE);
     pvc.TrafficProfileSelector = 12;
     EXPECT_TRUE(Edit(pvc, [&](QDialog& dialog, CPropertySheet& sheet) {

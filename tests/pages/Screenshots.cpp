@@ -134,10 +134,11 @@ void ShootAll() {
 
     // Nothing here may wait for a person: a message would only be recorded.
     CScopedRecordingMessages messages;
-    CPropertyEditor editor;
+    CUserOptions shown;
+    shown.DisplayTrafficProfiles = true;
+    shown.ExpertMode = true;
+    CPropertyEditor editor(shown);
     SetObjectEditor(&editor);
-    UserOptions().DisplayTrafficProfiles = true;
-    UserOptions().ExpertMode = true;
 
     C_Doc_Adapter adapter;
     for (int i = 0; i < 3; ++i) {

@@ -1,6 +1,4 @@
-// Cut, Copy and Paste, and dragging objects within the tree and between running copies of
-// Netloom. Where a pasted or dropped object goes follows from its kind and the target node,
-// through the selection context; the user does not choose the list.
+#include "view/ObjectTransfer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,10 +17,9 @@
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 #include "view/NetloomView.h"
+#include "view/NodeTree.h"
 
 namespace netloom {
-
-const QString CNetloomView::kClipboardFormat = QStringLiteral("Netloom.Object");
 
 namespace {
 
@@ -37,7 +34,7 @@ bool PeekBlockKind(const QByteArray& block, uint16_t& kind) {
 }
 
 // Puts block on the clipboard beside what is already there: data of other formats stays.
-bool PutOnClipboard(const QByteArray& block) {
+bool PutBesideOthers(const QByteArray& block) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) return false;
     auto mime = std::make_unique<QMimeData>();
@@ -63,28 +60,21 @@ QByteArray ClipboardBlock() {
 
 }  // namespace
 
-std::vector<uint8_t> CNetloomView::WriteBlock() {
-    CDocObject* object = CurrentObject();
-    if (object == nullptr) return {};
-    CClipObject clip(*object, static_cast<uint16_t>(CurrentKind()));
-    return clip.Write();
+CObjectTransfer::CObjectTransfer(CNetloomView& view, CNetloomDoc& doc, const CNodeTree& tree)
+    : m_view(view), m_doc(doc), m_tree(tree) {}
+
+QByteArray CObjectTransfer::CurrentBlock() const {
+    CDocObject* object = m_view.CurrentObject();
+    if (object == nullptr) return QByteArray();
+    CClipObject clip(*object, static_cast<uint16_t>(m_view.CurrentKind()));
+    return ToByteArray(clip.Write());
 }
 
-void CNetloomView::OnEditCopy() {
-    if (!CanCopy()) return;
-    const QByteArray block = ToByteArray(WriteBlock());
-    if (!PutOnClipboard(block)) ShowWarning(this, TableString(IDS_CLIPBOARD_OPEN_FAILED));
+void CObjectTransfer::PutOnClipboard(const QByteArray& block) {
+    if (!PutBesideOthers(block)) ShowWarning(&m_view, TableString(IDS_CLIPBOARD_OPEN_FAILED));
 }
 
-void CNetloomView::OnEditCut() {
-    if (!CanCopy()) return;
-    // The block holds a copy of everything, so the object can go before the clipboard takes it.
-    const QByteArray block = ToByteArray(WriteBlock());
-    RemoveCurrentObject("Cut");
-    if (!PutOnClipboard(block)) ShowWarning(this, TableString(IDS_CLIPBOARD_OPEN_FAILED));
-}
-
-bool CNetloomView::CanPaste() const {
+bool CObjectTransfer::CanPaste() const {
     // Asked before every menu, toolbar and key: the kind is read once per clipboard change,
     // since asking another program for its data each time would cost a round trip, or seconds
     // when that program is slow to answer.
@@ -93,20 +83,19 @@ bool CNetloomView::CanPaste() const {
         m_clipboardKind = PeekBlockKind(ClipboardBlock(), kind) ? kind : kNoKind;
         m_clipboardKindKnown = true;
     }
-    return m_clipboardKind != kNoKind && CanAccept(CurrentKind(), m_clipboardKind);
+    return m_clipboardKind != kNoKind && CanAccept(m_view.CurrentKind(), m_clipboardKind);
 }
 
-void CNetloomView::OnEditPaste() {
-    if (!CanPaste()) return;
+void CObjectTransfer::Paste() {
     const QByteArray block = ClipboardBlock();
     if (block.isEmpty()) {
-        ShowWarning(this, TableString(IDS_CLIPBOARD_GET_FAILED));
+        ShowWarning(&m_view, TableString(IDS_CLIPBOARD_GET_FAILED));
         return;
     }
     PasteBlock(block, "Paste");
 }
 
-bool CNetloomView::PasteBlock(const QByteArray& block, const char* stepName) {
+bool CObjectTransfer::PasteBlock(const QByteArray& block, const char* stepName) {
     std::string error;
     bool inserted = false;
     {
@@ -122,33 +111,41 @@ bool CNetloomView::PasteBlock(const QByteArray& block, const char* stepName) {
         }
     }  // the envelope destroys a refused object
     if (!error.empty()) {
-        ShowWarning(this, tr("The object on the Clipboard is damaged and cannot be pasted (%1).")
-                              .arg(FromBytes(error)));
+        ShowWarning(&m_view,
+                    CNetloomView::tr("The object on the Clipboard is damaged and cannot be pasted "
+                                     "(%1).")
+                        .arg(FromBytes(error)));
         return false;
     }
-    if (inserted) emit DocumentChanged();
+    if (inserted) emit m_view.DocumentChanged();
     return inserted;
 }
 
-void CNetloomView::startDrag(Qt::DropActions) {
+void CObjectTransfer::NotePress(const CTreeNodeRef& current) {
+    m_nodeBeforePress = current;
+    m_bDragBegun = false;
+}
+
+void CObjectTransfer::StartDrag() {
     // The press that began the drag selected the node under the pointer; the object dragged is
     // the one that was selected before it, and the selection shows it again.
-    QTreeWidgetItem* before = ItemOf(m_nodeBeforePress);
+    QTreeWidgetItem* before = m_tree.ItemOf(m_nodeBeforePress);
     m_nodeBeforePress.Clear();
     m_bDragBegun = true;
-    if (before != nullptr && before != currentItem()) {
+    if (before != nullptr && before != m_view.currentItem()) {
         // Without scrolling: the nodes under the pointer stay where the user sees them.
-        const bool autoScroll = hasAutoScroll();
-        setAutoScroll(false);
-        setCurrentItem(before);
-        setAutoScroll(autoScroll);
+        const bool autoScroll = m_view.hasAutoScroll();
+        m_view.setAutoScroll(false);
+        m_view.setCurrentItem(before);
+        m_view.setAutoScroll(autoScroll);
     }
-    if (!IsObjectSelected() || CurrentKind() == NODE_CONFIGURATION) return;
+    if (!m_view.IsObjectSelected() || m_view.CurrentKind() == NODE_CONFIGURATION) return;
     auto* mime = new QMimeData;
-    mime->setData(kClipboardFormat, ToByteArray(WriteBlock()));
-    auto* drag = new QDrag(this);
+    mime->setData(CNetloomView::kClipboardFormat, CurrentBlock());
+    auto* drag = new QDrag(&m_view);
     drag->setMimeData(mime);
-    if (QTreeWidgetItem* node = CurrentNode()) drag->setPixmap(node->icon(0).pixmap(iconSize()));
+    if (QTreeWidgetItem* node = m_view.CurrentNode())
+        drag->setPixmap(node->icon(0).pixmap(m_view.iconSize()));
     m_bOwnDrag = true;
     // Whatever the target did, the dragged object stays where it is: a drop inserts a copy.
     drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
@@ -160,21 +157,22 @@ void CNetloomView::startDrag(Qt::DropActions) {
     // into another running Netloom inserted nothing.
 }
 
-QTreeWidgetItem* CNetloomView::DragTargetAt(const QPoint& pos) const {
-    QTreeWidgetItem* item = itemAt(pos);
-    if (item == nullptr) return RootNode();
+QTreeWidgetItem* CObjectTransfer::DragTargetAt(const QPoint& pos) const {
+    QTreeWidgetItem* item = m_view.itemAt(pos);
+    if (item == nullptr) return m_view.RootNode();
     // The expand button is not part of the node: a drop there goes to the root.
-    const QRect cell = visualItemRect(item);
+    const QRect cell = m_view.visualItemRect(item);
     if (item->childCount() > 0 && item->parent() != nullptr && pos.x() < cell.left() &&
-        pos.x() >= cell.left() - indentation())
-        return RootNode();
+        pos.x() >= cell.left() - m_view.indentation())
+        return m_view.RootNode();
     return item;
 }
 
-Qt::DropAction CNetloomView::TargetEffect(const QPoint& pos, Qt::KeyboardModifiers keys) {
+Qt::DropAction CObjectTransfer::TargetEffect(const QPoint& pos, Qt::KeyboardModifiers keys) {
     QTreeWidgetItem* target = DragTargetAt(pos);
-    if (target != nullptr) SelectNode(target);
-    if (target == nullptr || m_dragKind == kNoKind || !CanAccept(KindOf(target), m_dragKind))
+    if (target != nullptr) m_view.SelectNode(target);
+    if (target == nullptr || m_dragKind == kNoKind ||
+        !CanAccept(CNetloomView::KindOf(target), m_dragKind))
         return Qt::IgnoreAction;
     if (m_bOwnDrag && (keys & Qt::ControlModifier)) return Qt::MoveAction;
     return Qt::CopyAction;
@@ -193,11 +191,11 @@ void ApplyEffect(QDragMoveEvent* event, Qt::DropAction effect) {
 
 }  // namespace
 
-void CNetloomView::dragEnterEvent(QDragEnterEvent* event) {
+void CObjectTransfer::DragEnter(QDragEnterEvent* event) {
     const QMimeData* mime = event->mimeData();
     uint16_t kind = 0;
-    if (mime == nullptr || !mime->hasFormat(kClipboardFormat) ||
-        !PeekBlockKind(mime->data(kClipboardFormat), kind)) {
+    if (mime == nullptr || !mime->hasFormat(CNetloomView::kClipboardFormat) ||
+        !PeekBlockKind(mime->data(CNetloomView::kClipboardFormat), kind)) {
         m_dragKind = kNoKind;
         event->ignore();
         return;
@@ -210,28 +208,18 @@ void CNetloomView::dragEnterEvent(QDragEnterEvent* event) {
     event->accept();
 }
 
-void CNetloomView::dragMoveEvent(QDragMoveEvent* event) {
-    if (m_dragKind == kNoKind) {
-        event->ignore();
-        return;
-    }
-    if (hasAutoScroll()) startAutoScroll();
+void CObjectTransfer::DragMove(QDragMoveEvent* event) {
     ApplyEffect(event, TargetEffect(event->position().toPoint(), event->modifiers()));
 }
 
-void CNetloomView::dragLeaveEvent(QDragLeaveEvent* event) {
-    QTreeWidget::dragLeaveEvent(event);
-    m_dragKind = kNoKind;
-}
-
-void CNetloomView::dropEvent(QDropEvent* event) {
+void CObjectTransfer::Drop(QDropEvent* event) {
     const QMimeData* mime = event->mimeData();
-    if (mime == nullptr || !mime->hasFormat(kClipboardFormat)) {
+    if (mime == nullptr || !mime->hasFormat(CNetloomView::kClipboardFormat)) {
         event->ignore();
         return;
     }
     // From another program the data is fetched only now, across the window system.
-    const QByteArray block = mime->data(kClipboardFormat);
+    const QByteArray block = mime->data(CNetloomView::kClipboardFormat);
     uint16_t kind = kNoKind;
     const bool fetched = PeekBlockKind(block, kind);
     // The kind seen while the drag moved decides where the object may go when the data did
@@ -246,7 +234,8 @@ void CNetloomView::dropEvent(QDropEvent* event) {
     if (!fetched) {
         // The user saw the drop offered; it must not end in silence.
         event->ignore();
-        ShowWarning(this, tr("The object could not be taken over from the other program."));
+        ShowWarning(&m_view,
+                    CNetloomView::tr("The object could not be taken over from the other program."));
         return;
     }
     // The node under the pointer must take the object: only then does the selection context

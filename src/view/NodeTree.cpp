@@ -1,0 +1,262 @@
+#include "view/NodeTree.h"
+
+#include <QFile>
+#include <QTreeWidget>
+#include <climits>
+
+#include "doc/Adapter.h"
+#include "doc/Elan.h"
+#include "doc/NetloomDoc.h"
+#include "doc/ObjectLists.h"
+#include "doc/Pvc.h"
+#include "doc/TpMapping.h"
+#include "doc/TrafficProfile.h"
+#include "doc/TreeOutline.h"
+#include "doc/UserOptions.h"
+#include "ui/Latin1.h"
+#include "view/NetloomView.h"
+#include "view/TreeImages.h"
+
+namespace netloom {
+
+// Adding a subtree outside a rebuild selects each node added on the way in turn, and the last
+// selection is the object itself. Making each of those selections for real (scrolling to the
+// node, telling the document, refreshing the commands) laid out the whole tree again for every
+// node, which made a paste of thousands of objects take minutes. While a batch is open, a
+// selection only leaves what it would leave behind, its ancestors expanded; the last one is
+// made once when the outermost batch closes.
+class CNodeTree::CSelectionBatch {
+  public:
+    explicit CSelectionBatch(CNodeTree& tree) : m_tree(tree) { ++m_tree.m_selectionBatch; }
+    ~CSelectionBatch() {
+        if (--m_tree.m_selectionBatch > 0) return;
+        QTreeWidgetItem* last = m_tree.m_batchSelection;
+        m_tree.m_batchSelection = nullptr;
+        if (last != nullptr && m_tree.m_liveItems.contains(last)) m_tree.m_view.SelectNode(last);
+    }
+    CSelectionBatch(const CSelectionBatch&) = delete;
+    CSelectionBatch& operator=(const CSelectionBatch&) = delete;
+
+  private:
+    CNodeTree& m_tree;
+};
+
+CNodeTree::CNodeTree(CNetloomView& view, CNetloomDoc& doc, const CUserOptions& options)
+    : m_view(view), m_doc(doc), m_options(options) {}
+
+bool CNodeTree::DeferSelection(QTreeWidgetItem* item) {
+    if (m_selectionBatch == 0) return false;
+    m_batchSelection = item;
+    return true;
+}
+
+QTreeWidgetItem* CNodeTree::LatestSelection() const {
+    return m_selectionBatch > 0 ? m_batchSelection : m_view.currentItem();
+}
+
+CTreeNodeRef CNodeTree::RefOf(QTreeWidgetItem* item) const {
+    return CTreeNodeRef{item, &m_view};
+}
+
+QTreeWidgetItem* CNodeTree::ItemOf(const CTreeNodeRef& ref) const {
+    if (ref.m_pView != &m_view || !m_liveItems.contains(ref.m_hItem)) return nullptr;
+    return static_cast<QTreeWidgetItem*>(ref.m_hItem);
+}
+
+void CNodeTree::SetCurrentNode(QTreeWidgetItem* item) {
+    m_currentNode = item ? RefOf(item) : CTreeNodeRef();
+}
+
+QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
+                                       CDocObject* object, int at) {
+    QTreeWidgetItem* item = nullptr;
+    if (parent != nullptr && at >= 0 && at < parent->childCount()) {
+        item = new QTreeWidgetItem;
+        parent->insertChild(at, item);
+    } else {
+        item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&m_view);
+    }
+    item->setText(0, FromBytes(text));
+    const QVector<QIcon>& images = TreeImages();
+    if (kind >= 0 && kind < images.size()) item->setIcon(0, images[kind]);
+    item->setData(0, CNetloomView::KindRole, kind);
+    item->setData(0, CNetloomView::ObjectRole, QVariant::fromValue(static_cast<void*>(object)));
+    m_liveItems.insert(item);
+    m_view.ScheduleFitColumn();
+    return item;
+}
+
+void CNodeTree::SetNodeText(void* item, const std::string& text) {
+    if (!m_liveItems.contains(item)) return;
+    auto* node = static_cast<QTreeWidgetItem*>(item);
+    m_view.ScheduleFitColumn();
+    // The root's label is a file name, in the file system's encoding; every other label is
+    // configuration text, whose bytes map one to one.
+    node->setText(0, CNetloomView::KindOf(node) == NODE_CONFIGURATION
+                         ? QFile::decodeName(QByteArray::fromStdString(text))
+                         : FromBytes(text));
+}
+
+void CNodeTree::ForgetNodes() {
+    ForgetTreeNodes(m_doc.Cfgfile());
+}
+
+void CNodeTree::ForgetSubtree(QTreeWidgetItem* item) {
+    m_liveItems.remove(item);
+    for (int i = 0; i < item->childCount(); ++i)
+        ForgetSubtree(item->child(i));
+}
+
+void CNodeTree::Clear() {
+    m_liveItems.clear();
+    m_rootNode.Clear();
+    m_view.clear();  // reports "no selection", which clears the selection context
+    m_currentNode.Clear();
+    m_doc.ClearSelectionContext();
+}
+
+void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
+    ForgetNodes();
+    m_liveItems.clear();
+    m_rootNode.Clear();
+    m_view.clear();
+    m_currentNode.Clear();
+    m_view.viewport()->update();
+
+    const QString label = rootLabel ? rootLabel() : QString();
+    QTreeWidgetItem* root =
+        InsertNode(nullptr, std::string(), NODE_CONFIGURATION, &m_doc.Cfgfile());
+    root->setText(0, label);
+    m_rootNode = RefOf(root);
+    m_doc.Cfgfile().m_node = m_rootNode;
+
+    m_bRebuilding = true;
+    for (auto& adapter : m_doc.Cfgfile().Adapters)
+        AddAdapterNode(*adapter);
+    root->setExpanded(true);
+    m_bRebuilding = false;
+
+    m_view.SelectNode(root);
+}
+
+void CNodeTree::SelectAdded(QTreeWidgetItem* node) {
+    if (!m_bRebuilding) m_view.SelectNode(node);
+}
+
+void CNodeTree::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
+    QTreeWidgetItem* root = RootNode();
+    if (root == nullptr) return;
+    CSelectionBatch batch(*this);
+    QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter, at);
+    adapter.m_node = RefOf(node);
+    adapter.m_trafficProfilesNode.Clear();
+    if (m_options.DisplayTrafficProfiles) {
+        QTreeWidgetItem* group =
+            InsertNode(node, kGroupTrafficProfiles, NODE_TRAFFIC_PROFILES, &adapter);
+        adapter.m_trafficProfilesNode = RefOf(group);
+        for (auto& profile : adapter.TrafficProfiles)
+            AddTrafficProfileNodeUnder(group, *profile);
+        group->setExpanded(false);
+    }
+    QTreeWidgetItem* group =
+        InsertNode(node, kGroupVirtualAdapters, NODE_VIRTUAL_ADAPTERS, &adapter);
+    adapter.m_virtualAdaptersNode = RefOf(group);
+    for (auto& elan : adapter.VirtualAdapters)
+        AddVirtualAdapterNodeUnder(group, *elan);
+    group->setExpanded(true);
+    node->setExpanded(true);
+    SelectAdded(node);
+}
+
+void CNodeTree::AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at) {
+    // No group while traffic profiles are hidden: the profile gets its node at the next rebuild.
+    if (profile.Adapter == nullptr) return;
+    AddTrafficProfileNodeUnder(ItemOf(profile.Adapter->m_trafficProfilesNode), profile, at);
+}
+
+void CNodeTree::AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
+                                           int at) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node =
+        InsertNode(group, profile.GetLabel(), NODE_TRAFFIC_PROFILE, &profile, at);
+    profile.m_node = RefOf(node);
+    SelectAdded(node);
+}
+
+void CNodeTree::AddVirtualAdapterNode(C_Doc_Elan& elan, int at) {
+    if (elan.Adapter == nullptr) return;
+    AddVirtualAdapterNodeUnder(ItemOf(elan.Adapter->m_virtualAdaptersNode), elan, at);
+}
+
+void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at) {
+    if (group == nullptr) return;
+    CSelectionBatch batch(*this);
+    QTreeWidgetItem* node = InsertNode(group, elan.GetLabel(), NODE_VIRTUAL_ADAPTER, &elan, at);
+    elan.m_node = RefOf(node);
+    QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
+    elan.m_pvcsNode = RefOf(pvcs);
+    for (auto& pvc : elan.Pvcs)
+        AddPvcNodeUnder(pvcs, *pvc);
+    pvcs->setExpanded(false);
+    elan.m_mappingsNode.Clear();
+    if (m_options.DisplayTrafficProfiles && elan.Type != ELAN_RFC1483) {
+        QTreeWidgetItem* mappings = InsertNode(node, kGroupMappings, NODE_MAPPINGS, &elan);
+        elan.m_mappingsNode = RefOf(mappings);
+        for (auto& mapping : elan.Mappings)
+            AddMappingNodeUnder(mappings, *mapping);
+        mappings->setExpanded(false);
+    }
+    SelectAdded(node);
+}
+
+void CNodeTree::AddPvcNode(C_Doc_Pvc& pvc, int at) {
+    if (pvc.VirtualAdapter == nullptr) return;
+    AddPvcNodeUnder(ItemOf(pvc.VirtualAdapter->m_pvcsNode), pvc, at);
+}
+
+void CNodeTree::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(group, pvc.GetLabel(), NODE_PVC, &pvc, at);
+    pvc.m_node = RefOf(node);
+    SelectAdded(node);
+}
+
+void CNodeTree::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
+    // No group for an RFC 1483 virtual adapter or while profiles are hidden: no node for now.
+    if (mapping.VirtualAdapter == nullptr) return;
+    AddMappingNodeUnder(ItemOf(mapping.VirtualAdapter->m_mappingsNode), mapping, at);
+}
+
+void CNodeTree::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at) {
+    if (group == nullptr) return;
+    QTreeWidgetItem* node = InsertNode(group, mapping.GetLabel(), NODE_MAPPING, &mapping, at);
+    mapping.m_node = RefOf(node);
+    SelectAdded(node);
+}
+
+void CNodeTree::AddObjectNode(CDocObject& object, int at) {
+    if (auto* adapter = dynamic_cast<C_Doc_Adapter*>(&object))
+        AddAdapterNode(*adapter, at);
+    else if (auto* profile = dynamic_cast<C_Doc_TrafficProfile*>(&object))
+        AddTrafficProfileNode(*profile, at);
+    else if (auto* elan = dynamic_cast<C_Doc_Elan*>(&object))
+        AddVirtualAdapterNode(*elan, at);
+    else if (auto* pvc = dynamic_cast<C_Doc_Pvc*>(&object))
+        AddPvcNode(*pvc, at);
+    else if (auto* mapping = dynamic_cast<C_Doc_TpMapping*>(&object))
+        AddMappingNode(*mapping, at);
+}
+
+void CNodeTree::RemoveObjectNode(CDocObject& object) {
+    QTreeWidgetItem* node = ItemOf(object.m_node);
+    if (node == nullptr) return;  // an object of a hidden group has no node
+    QTreeWidgetItem* parent = node->parent();
+    ForgetSubtree(node);
+    delete node;  // the tree moves the selection to a neighbour, and the context follows
+    if (QTreeWidgetItem* neighbour = m_view.currentItem())
+        m_view.SelectNode(neighbour);
+    else
+        m_view.SelectNode(parent);
+}
+
+}  // namespace netloom
