@@ -32,7 +32,11 @@ void ShowTree(QTreeWidget& tree) {
 
 // One document with its tree view, holding the configuration of the size measured last.
 struct CViewedDocument {
-    CViewedDocument() : view(doc) { ShowTree(view); }
+    CViewedDocument() : view(doc, options) {
+        // Every object has its node: the groups of traffic profiles and mappings are shown.
+        options.DisplayTrafficProfiles = true;
+        ShowTree(view);
+    }
     bool Read(benchmark::State& state) {
         if (objects == state.range(0)) return true;
         objects = -1;
@@ -43,6 +47,7 @@ struct CViewedDocument {
         objects = state.range(0);
         return true;
     }
+    CUserOptions options;
     CNetloomDoc doc;
     CNetloomView view;
     int64_t objects = -1;
@@ -117,8 +122,6 @@ bool ReadViewed(benchmark::State& state, CNetloomDoc*& doc) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
-    // Every object has its node: the groups of traffic profiles and mappings are shown.
-    netloom::UserOptions().DisplayTrafficProfiles = true;
     netloom::bench::RegisterEditBenchmarks("BM_TreeEdit/", netloom::bench::ReadViewed,
                                            netloom::bench::Settle);
     benchmark::Initialize(&argc, argv);
