@@ -67,15 +67,10 @@ void CNodeTree::SetCurrentNode(QTreeWidgetItem* item) {
     m_currentNode = item ? RefOf(item) : CTreeNodeRef();
 }
 
-QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
-                                       CDocObject* object, int at) {
-    QTreeWidgetItem* item = nullptr;
-    if (parent != nullptr && at >= 0 && at < parent->childCount()) {
-        item = new QTreeWidgetItem;
-        parent->insertChild(at, item);
-    } else {
-        item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&m_view);
-    }
+QTreeWidgetItem* CNodeTree::NewNode(const std::string& text, int kind, CDocObject* object) {
+    // Filled in before it joins the tree: every change to an item in the tree is reported to
+    // the view, four reports per node.
+    auto* item = new QTreeWidgetItem;
     item->setText(0, FromBytes(text));
     const QVector<QIcon>& images = TreeImages();
     if (kind >= 0 && kind < images.size()) item->setIcon(0, images[kind]);
@@ -86,15 +81,33 @@ QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::strin
     return item;
 }
 
+QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
+                                       CDocObject* object, int at) {
+    QTreeWidgetItem* item = NewNode(text, kind, object);
+    if (parent == nullptr)
+        m_view.addTopLevelItem(item);
+    else if (at >= 0 && at < parent->childCount())
+        parent->insertChild(at, item);
+    else
+        parent->addChild(item);
+    return item;
+}
+
 void CNodeTree::SetNodeText(void* item, const std::string& text) {
     if (!m_liveItems.contains(item)) return;
     auto* node = static_cast<QTreeWidgetItem*>(item);
-    m_view.ScheduleFitColumn();
     // The root's label is a file name, in the file system's encoding; every other label is
-    // configuration text, whose bytes map one to one.
-    node->setText(0, CNetloomView::KindOf(node) == NODE_CONFIGURATION
-                         ? QFile::decodeName(QByteArray::fromStdString(text))
-                         : FromBytes(text));
+    // configuration text, whose bytes map one to one (Latin-1).
+    if (node == RootNode()) {
+        node->setText(0, QFile::decodeName(QByteArray::fromStdString(text)));
+    } else {
+        // Renumbering relabels every node, and most keep their label: compared as it is, the
+        // label costs no conversion, and an unchanged one no new measuring of the column.
+        if (node->text(0) == QLatin1StringView(text.data(), static_cast<qsizetype>(text.size())))
+            return;
+        node->setText(0, FromBytes(text));
+    }
+    m_view.ScheduleFitColumn();
 }
 
 void CNodeTree::ForgetNodes() {
@@ -147,7 +160,12 @@ void CNodeTree::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
     QTreeWidgetItem* root = RootNode();
     if (root == nullptr) return;
     CSelectionBatch batch(*this);
-    QTreeWidgetItem* node = InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter, at);
+    // While the whole tree is built, each adapter's nodes are made apart from it and join it
+    // at once: the tree then takes in a subtree in one step instead of a node at a time.
+    const bool apart = m_bRebuilding;
+    QTreeWidgetItem* node = apart
+                                ? NewNode(adapter.GetLabel(), NODE_ADAPTER, &adapter)
+                                : InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter, at);
     adapter.m_node = RefOf(node);
     adapter.m_trafficProfilesNode.Clear();
     if (m_options.DisplayTrafficProfiles) {
@@ -163,6 +181,7 @@ void CNodeTree::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
     adapter.m_virtualAdaptersNode = RefOf(group);
     for (auto& elan : adapter.VirtualAdapters)
         AddVirtualAdapterNodeUnder(group, *elan);
+    if (apart) root->addChild(node);
     group->setExpanded(true);
     node->setExpanded(true);
     SelectAdded(node);

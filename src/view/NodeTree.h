@@ -71,6 +71,8 @@ class CNodeTree {
   private:
     class CSelectionBatch;
 
+    // A node not yet in the tree, with its text, image, kind and object.
+    QTreeWidgetItem* NewNode(const std::string& text, int kind, CDocObject* object);
     QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
                                 CDocObject* object, int at = -1);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) const;
