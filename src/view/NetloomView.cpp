@@ -51,7 +51,7 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* par
     }
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnCurrentItemChanged(current); });
-    connect(this, &QTreeWidget::itemExpanded, this, &CNetloomView::ScheduleFitColumn);
+    connect(this, &QTreeWidget::itemExpanded, this, &CNetloomView::OnItemExpanded);
     m_doc.SetView(this);
     connect(this, &QTreeWidget::itemCollapsed, this, &CNetloomView::OnItemCollapsed);
 }
@@ -80,6 +80,44 @@ void CNetloomView::ScheduleFitColumn() {
     if (m_bFitPending) return;
     m_bFitPending = true;
     QTimer::singleShot(0, this, &CNetloomView::FitColumn);
+}
+
+void CNetloomView::WidenColumnFor(QTreeWidgetItem* item) {
+    if (m_bFitPending || item == nullptr) return;  // a fit of the whole column is on its way
+    int depth = rootIsDecorated() ? 1 : 0;
+    for (const QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent()) {
+        if (!parent->isExpanded()) return;  // not shown, as a fit would not count it
+        ++depth;
+    }
+    const int width = sizeHintForIndex(indexFromItem(item)).width() + depth * indentation();
+    if (width <= m_contentWidth) return;
+    m_contentWidth = width;
+    header()->resizeSection(0, qMax(m_contentWidth, viewport()->width()));
+}
+
+namespace {
+
+// Calls widen for the rows that expanding item shows, unless there are more than budget of
+// them; false then.
+template <class Widen>
+bool ForShownRows(QTreeWidgetItem* item, int& budget, Widen widen) {
+    for (int i = 0; i < item->childCount(); ++i) {
+        if (--budget < 0) return false;
+        QTreeWidgetItem* child = item->child(i);
+        widen(child);
+        if (child->isExpanded() && !ForShownRows(child, budget, widen)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CNetloomView::OnItemExpanded(QTreeWidgetItem* item) {
+    // A few rows shown are measured one by one; many, by fitting the column, which measures
+    // a bounded number around the rows in sight.
+    int budget = 200;
+    if (!ForShownRows(item, budget, [this](QTreeWidgetItem* row) { WidenColumnFor(row); }))
+        ScheduleFitColumn();
 }
 
 void CNetloomView::FitColumn() {

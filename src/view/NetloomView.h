@@ -128,6 +128,10 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // changes to the nodes is over: measuring after every single change would cost time with
     // large trees.
     void ScheduleFitColumn();
+    // Widens the column at once to a node that joined the tree or changed its label, when it
+    // is shown: one label is measured, where fitting the column measures the shown ones by
+    // the thousand. The column does not narrow until it is next fitted.
+    void WidenColumnFor(QTreeWidgetItem* item);
 
   signals:
     // The selection context was set from a new current node.
@@ -158,6 +162,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     void RemoveCurrentObject(const std::string& stepName);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
     void OnItemCollapsed(QTreeWidgetItem* item);
+    void OnItemExpanded(QTreeWidgetItem* item);
     void FitColumn();
 
     CNetloomDoc& m_doc;

@@ -77,7 +77,6 @@ QTreeWidgetItem* CNodeTree::NewNode(const std::string& text, int kind, CDocObjec
     item->setData(0, CNetloomView::KindRole, kind);
     item->setData(0, CNetloomView::ObjectRole, QVariant::fromValue(static_cast<void*>(object)));
     m_liveItems.insert(item);
-    m_view.ScheduleFitColumn();
     return item;
 }
 
@@ -90,7 +89,17 @@ QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::strin
         parent->insertChild(at, item);
     else
         parent->addChild(item);
+    ColumnMayGrow(item);
     return item;
+}
+
+void CNodeTree::ColumnMayGrow(QTreeWidgetItem* item) {
+    // A rebuild, or a subtree joining the tree, fits the column once at its end: measured one
+    // by one, its nodes could cost more than the bounded measuring of a fit.
+    if (m_bRebuilding || m_selectionBatch > 0)
+        m_view.ScheduleFitColumn();
+    else
+        m_view.WidenColumnFor(item);
 }
 
 void CNodeTree::SetNodeText(void* item, const std::string& text) {
@@ -107,7 +116,7 @@ void CNodeTree::SetNodeText(void* item, const std::string& text) {
             return;
         node->setText(0, FromBytes(text));
     }
-    m_view.ScheduleFitColumn();
+    ColumnMayGrow(node);
 }
 
 void CNodeTree::ForgetNodes() {
@@ -148,6 +157,7 @@ void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
         AddAdapterNode(*adapter);
     root->setExpanded(true);
     m_bRebuilding = false;
+    m_view.ScheduleFitColumn();
 
     m_view.SelectNode(root);
 }

@@ -71,6 +71,8 @@ class CNodeTree {
   private:
     class CSelectionBatch;
 
+    // Lets the column take in a node that joined the tree or changed its label.
+    void ColumnMayGrow(QTreeWidgetItem* item);
     // A node not yet in the tree, with its text, image, kind and object.
     QTreeWidgetItem* NewNode(const std::string& text, int kind, CDocObject* object);
     QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
