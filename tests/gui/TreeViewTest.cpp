@@ -3,12 +3,16 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
+#include <climits>
+#include <functional>
 
 #include "app/MainFrame.h"
 #include "doc/Adapter.h"
 #include "doc/CommandIds.h"
+#include "doc/Pvc.h"
 #include "doc/TreeOutline.h"
 #include "doc/UserOptions.h"
 #include "gui/GuiTestSupport.h"
@@ -181,6 +185,58 @@ TEST_F(TreeViewTest, DoubleClickEditsObjectsAndTogglesGroups) {
     DoubleClick(View().RootNode());
     EXPECT_EQ(m_editor.edited.back(), "cfgfile");
     EXPECT_TRUE(View().RootNode()->isExpanded());
+}
+
+// Every label in sight fits the column, which the horizontal scroll bar then reaches: none is
+// cut off, however the rows came into sight.
+void ExpectShownLabelsFit(CNetloomView& view) {
+    std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent, int depth) {
+        for (int row = 0; row < view.model()->rowCount(parent); ++row) {
+            const QModelIndex index = view.model()->index(row, 0, parent);
+            const int needed = view.sizeHintForIndex(index).width() + depth * view.indentation();
+            EXPECT_GE(view.header()->sectionSize(0), needed)
+                << index.data().toString().toStdString();
+            if (view.isExpanded(index)) walk(index, depth + 1);
+        }
+    };
+    walk(QModelIndex(), view.rootIsDecorated() ? 1 : 0);
+}
+
+TEST_F(TreeViewTest, ShownLabelsFitTheColumnAfterExpandingDeletingAndUndoing) {
+    Open();
+    // Narrower than the labels, so that the column, not the window, decides what shows.
+    View().window()->resize(240, 600);
+    QApplication::processEvents();
+    ExpectShownLabelsFit(View());
+    // The deepest rows, the PVCs, come into sight: the right arrow expands the current group.
+    QTreeWidgetItem* lane = Node({kAdapter0, kVirtualAdapters, kLane0});
+    View().SelectNode(lane);
+    QTest::keyClick(&View(), Qt::Key_Right);
+    View().SelectNode(lane->child(0));
+    QTest::keyClick(&View(), Qt::Key_Right);
+    QApplication::processEvents();
+    ASSERT_TRUE(lane->child(0)->isExpanded());
+    ASSERT_GT(View().header()->sectionSize(0), View().viewport()->width())
+        << "the window is to be narrower than the PVCs' labels";
+    ExpectShownLabelsFit(View());
+    // Properties that make a PVC's label the longest in sight.
+    m_editor.change = [](CDocObject& object) {
+        auto& pvc = static_cast<C_Doc_Pvc&>(object);
+        pvc.Vpi = pvc.Vci = INT32_MIN;
+    };
+    const int before = View().header()->sectionSize(0);
+    DoubleClick(lane->child(0)->child(0));
+    ASSERT_EQ(m_editor.edited.back(), "pvc");
+    EXPECT_GT(View().header()->sectionSize(0), before);
+    ExpectShownLabelsFit(View());
+    // A delete renumbers and relabels the PVCs after it; undo brings the row back.
+    View().SelectNode(lane->child(0)->child(0));
+    QTest::keyClick(&View(), Qt::Key_Delete);
+    QApplication::processEvents();
+    ExpectShownLabelsFit(View());
+    QTest::keyClick(&View(), Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    ExpectShownLabelsFit(View());
 }
 
 TEST_F(TreeViewTest, ObjectWhoseGroupIsHiddenGetsItsNodeAtTheNextRebuild) {
