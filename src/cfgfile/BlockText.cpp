@@ -1,32 +1,74 @@
 #include "cfgfile/BlockText.h"
 
-#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace netloom {
 
-void AppendBlockOpening(std::string& out, const std::string& indent, std::string_view label,
+namespace {
+
+// Puts a line together on the stack, so that it costs the text one append (each append checks
+// its room and may grow it): the pieces that vary are copied, the few fixed characters stored.
+class CLineBuilder {
+  public:
+    // Whether a line of length characters fits; a longer one is appended piece by piece.
+    static constexpr bool Fits(size_t length) { return length <= kRoom; }
+    CLineBuilder& operator<<(std::string_view piece) {
+        std::memcpy(m_at, piece.data(), piece.size());
+        m_at += piece.size();
+        return *this;
+    }
+    CLineBuilder& operator<<(char c) {
+        *m_at++ = c;
+        return *this;
+    }
+    CLineBuilder& LineEnd() {
+        *m_at++ = '\r';
+        *m_at++ = '\n';
+        return *this;
+    }
+    void AppendTo(std::string& out) const {
+        out.append(m_line, static_cast<size_t>(m_at - m_line));
+    }
+
+  private:
+    static constexpr size_t kRoom = 160;
+    char m_line[kRoom];
+    char* m_at = m_line;
+};
+
+}  // namespace
+
+void AppendBlockOpening(std::string& out, std::string_view indent, std::string_view label,
                         std::string_view section) {
-    out += kEol;
-    out += indent;
-    out += "; ";
-    out += label;
-    out += kEol;
-    out += indent;
-    out += "Define";
-    out += section;
+    if (!CLineBuilder::Fits(2 + indent.size() * 2 + 2 + label.size() + 2 + 6 + section.size())) {
+        for (const std::string_view piece :
+             {std::string_view(kEol), indent, std::string_view("; "), label, std::string_view(kEol),
+              indent, std::string_view("Define"), section})
+            out.append(piece);
+        return;
+    }
+    CLineBuilder line;
+    line.LineEnd() << indent << ';' << ' ' << label;
+    line.LineEnd() << indent << "Define" << section;
+    line.AppendTo(out);
 }
 
-void AppendBlockClosing(std::string& out, const std::string& indent, std::string_view section) {
-    out += indent;
-    out += "End";
-    out += section;
-    out += kEol;
+void AppendBlockClosing(std::string& out, std::string_view indent, std::string_view section) {
+    if (!CLineBuilder::Fits(indent.size() + 3 + section.size() + 2)) {
+        for (const std::string_view piece :
+             {indent, std::string_view("End"), section, std::string_view(kEol)})
+            out.append(piece);
+        return;
+    }
+    CLineBuilder line;
+    line << indent << "End" << section;
+    line.LineEnd().AppendTo(out);
 }
 
 std::string_view KeywordLineValue(std::string_view value) {
-    // Values are mostly short and never hold a line break; two searches of the whole value
-    // (each a single pass in the C library) are cheaper than one search for either byte.
+    // Two searches of the whole value (each a single pass in the C library) are cheaper than
+    // one search for either byte.
     size_t length = value.size();
     if (const void* lf = std::memchr(value.data(), '\n', length))
         length = static_cast<size_t>(static_cast<const char*>(lf) - value.data());
@@ -35,26 +77,31 @@ std::string_view KeywordLineValue(std::string_view value) {
     return value.substr(0, length);
 }
 
-void AppendKeywordLine(std::string& out, const std::string& indent, std::string_view keyword,
+void AppendKeywordLine(std::string& out, std::string_view indent, std::string_view keyword,
                        std::string_view value) {
-    // One growth and plain copies: the five appends each check and grow the string.
-    constexpr std::string_view kNesting = "    ";
-    constexpr std::string_view kLineEnd = "\r\n";
-    const size_t start = out.size();
-    out.resize(start + indent.size() + kNesting.size() + keyword.size() + 1 + value.size() +
-               kLineEnd.size());
-    char* at = out.data() + start;
-    for (const std::string_view part : {std::string_view(indent), kNesting, keyword})
-        at = std::copy(part.begin(), part.end(), at);
-    *at++ = ' ';
-    at = std::copy(value.begin(), value.end(), at);
-    std::copy(kLineEnd.begin(), kLineEnd.end(), at);
+    if (!CLineBuilder::Fits(indent.size() + 4 + keyword.size() + 1 + value.size() + 2)) {
+        for (const std::string_view piece : {indent, std::string_view("    "), keyword,
+                                             std::string_view(" "), value, std::string_view(kEol)})
+            out.append(piece);
+        return;
+    }
+    CLineBuilder line;
+    line << indent << ' ' << ' ' << ' ' << ' ' << keyword << ' ' << value;
+    line.LineEnd().AppendTo(out);
 }
 
 long CLineTally::CurrentLine() {
-    for (; m_scanned < m_out.size(); ++m_scanned) {
-        if (m_out[m_scanned] == '\n') ++m_lines;
+    // What is read here are the few lines of a block's opening and closing: a search from one
+    // line end to the next passes over the text in bigger steps than a look at every byte.
+    const char* at = m_out.data() + m_scanned;
+    const char* const end = m_out.data() + m_out.size();
+    while (at < end) {
+        const void* lf = std::memchr(at, '\n', static_cast<size_t>(end - at));
+        if (lf == nullptr) break;
+        ++m_lines;
+        at = static_cast<const char*>(lf) + 1;
     }
+    m_scanned = m_out.size();
     return m_lines + 1;
 }
 

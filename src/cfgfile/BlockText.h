@@ -12,16 +12,16 @@ inline constexpr const char* kEol = "\r\n";
 
 // A blank line, the label's comment and "Define<section>", without the line's end: a block's
 // Define line may carry more (a virtual adapter's type word).
-void AppendBlockOpening(std::string& out, const std::string& indent, std::string_view label,
+void AppendBlockOpening(std::string& out, std::string_view indent, std::string_view label,
                         std::string_view section);
 // "End<section>" and its line end.
-void AppendBlockClosing(std::string& out, const std::string& indent, std::string_view section);
+void AppendBlockClosing(std::string& out, std::string_view indent, std::string_view section);
 
 // The value as it may stand on a keyword line: up to its first line break, which only a page
 // or a pasted block can bring and which would otherwise write lines of its own into the file.
 std::string_view KeywordLineValue(std::string_view value);
 // One keyword line, one level deeper than indent.
-void AppendKeywordLine(std::string& out, const std::string& indent, std::string_view keyword,
+void AppendKeywordLine(std::string& out, std::string_view indent, std::string_view keyword,
                        std::string_view value);
 
 // Counts the lines of text being written, so that what is appended next knows its line number.

@@ -1,5 +1,6 @@
 #include "cfgfile/ValueForms.h"
 
+#include <charconv>
 #include <cstdint>
 
 #include "cfgfile/WordList.h"
@@ -50,6 +51,28 @@ int32_t TruncateTo32(uint64_t bits) {
     return static_cast<int32_t>(low);
 }
 
+using CDigits = char[sizeof CValueText::digits];
+
+std::string_view DecimalInto(CDigits& digits, int32_t value) {
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    return {digits, static_cast<size_t>(result.ptr - digits)};
+}
+
+std::string_view Hex4Into(CDigits& digits, int32_t value) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    static_assert(sizeof digits >= 8, "32 bits are eight hexadecimal digits");
+    uint32_t v = static_cast<uint32_t>(value);
+    char* const end = digits + 8;
+    char* at = end;
+    do {
+        *--at = kDigits[v & 0xFu];
+        v >>= 4;
+    } while (v != 0);
+    while (end - at < 4)
+        *--at = '0';
+    return {at, static_cast<size_t>(end - at)};
+}
+
 }  // namespace
 
 bool ReadBoolean(std::string_view value) {
@@ -57,6 +80,10 @@ bool ReadBoolean(std::string_view value) {
 }
 
 std::string WriteBoolean(int32_t value) {
+    return std::string(BooleanWord(value));
+}
+
+std::string_view BooleanWord(int32_t value) {
     return value ? "Yes" : "No";
 }
 
@@ -89,7 +116,17 @@ bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed) {
 }
 
 std::string WriteDecimal(int32_t value) {
-    return std::to_string(value);
+    CDigits digits;
+    return std::string(DecimalInto(digits, value));
+}
+
+void AppendDecimal(std::string& out, int32_t value) {
+    CDigits digits;
+    out.append(DecimalInto(digits, value));
+}
+
+std::string_view DecimalText(int32_t value, CValueText& room) {
+    return DecimalInto(room.digits, value);
 }
 
 bool ScanHex(std::string_view text, int32_t& out) {
@@ -119,20 +156,12 @@ bool ScanHex(std::string_view text, int32_t& out) {
 }
 
 std::string WriteHex4(int32_t value) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    uint32_t v = static_cast<uint32_t>(value);
-    char buf[8];
-    int n = 0;
-    do {
-        buf[n++] = kDigits[v & 0xFu];
-        v >>= 4;
-    } while (v != 0);
-    std::string out;
-    for (int pad = n; pad < 4; ++pad)
-        out += '0';
-    while (n > 0)
-        out += buf[--n];
-    return out;
+    CDigits digits;
+    return std::string(Hex4Into(digits, value));
+}
+
+std::string_view Hex4Text(int32_t value, CValueText& room) {
+    return Hex4Into(room.digits, value);
 }
 
 RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::string& badUnit) {
@@ -163,7 +192,13 @@ RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::str
 }
 
 std::string WriteRate(int32_t value, int32_t unit) {
-    std::string out = WriteDecimal(value);
+    std::string out;
+    AppendRate(out, value, unit);
+    return out;
+}
+
+void AppendRate(std::string& out, int32_t value, int32_t unit) {
+    AppendDecimal(out, value);
     if (unit != RATE_CELLS) {
         const std::string_view word = kRateUnitWords.At(unit);
         if (!word.empty()) {
@@ -171,7 +206,6 @@ std::string WriteRate(int32_t value, int32_t unit) {
             out.append(word);
         }
     }
-    return out;
 }
 
 }  // namespace netloom

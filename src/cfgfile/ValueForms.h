@@ -17,6 +17,7 @@ constexpr bool IsCSpace(unsigned char c) {
 // "yes", "true" or "1" in any case, compared with the whole value.
 bool ReadBoolean(std::string_view value);
 std::string WriteBoolean(int32_t value);
+std::string_view BooleanWord(int32_t value);
 
 // Reads a decimal number as "%d" does: optional white space, optional sign followed at once
 // by a digit, digits. Returns false when there is no number. *consumed receives the number of
@@ -24,6 +25,8 @@ std::string WriteBoolean(int32_t value);
 // (saturated to 64 bits, then truncated to 32), never undefined behaviour.
 bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed = nullptr);
 std::string WriteDecimal(int32_t value);
+// The decimal form appended to out, without a string of its own.
+void AppendDecimal(std::string& out, int32_t value);
 
 // Reads a hexadecimal number as "%x" does (optional sign and "0x" prefix).
 bool ScanHex(std::string_view text, int32_t& out);
@@ -38,8 +41,19 @@ enum class RateRead {
     UnknownUnit,  // value set, unit set to cells; badUnit holds the word as read
 };
 RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::string& badUnit);
+// Room for one value written out without making a string: a 32-bit number in decimal or
+// hexadecimal fits digits; a rate, number and unit word, goes to text.
+struct CValueText {
+    char digits[12];  // "-2147483648"
+    std::string text;
+};
+std::string_view DecimalText(int32_t value, CValueText& room);
+std::string_view Hex4Text(int32_t value, CValueText& room);
+
 // Cells: the number alone; other units: number, blank, unit word. A unit index without a word
 // (a damaged clipboard block) is written as the number alone.
 std::string WriteRate(int32_t value, int32_t unit);
+// The same form appended to out.
+void AppendRate(std::string& out, int32_t value, int32_t unit);
 
 }  // namespace netloom

@@ -1,6 +1,7 @@
 #include "doc/Adapter.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Elan.h"
 #include "doc/KeywordTable.h"
@@ -55,7 +56,8 @@ void C_Doc_Adapter::SetDefaults() {
 }
 
 const std::string& C_Doc_Adapter::GetLabel() {
-    m_label = "Physical ATM Adapter ";
+    m_label.clear();
+    m_label += "Physical ATM Adapter ";
     AppendDecimal(m_label, m_nNumber);
     return m_label;
 }

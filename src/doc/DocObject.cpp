@@ -1,6 +1,6 @@
 #include "doc/DocObject.h"
 
-#include <charconv>
+#include <algorithm>
 
 #include <atomic>
 
@@ -76,8 +76,10 @@ void CDocObject::ClearLines() {
     m_keywordLines.clear();
 }
 
-std::string CDocObject::Indent() const {
-    return std::string(static_cast<size_t>(m_nLevel > 0 ? m_nLevel : 0) * 4, ' ');
+std::string_view CDocObject::Indent() const {
+    static constexpr std::string_view kBlanks = "                                ";
+    const size_t width = static_cast<size_t>(m_nLevel > 0 ? m_nLevel : 0) * 4;
+    return kBlanks.substr(0, std::min(width, kBlanks.size()));
 }
 
 namespace {
@@ -94,57 +96,32 @@ bool CDocObject::ValueTaken() {
     return t_bValueTaken;
 }
 
-void AppendDecimal(std::string& out, int32_t value) {
-    char digits[12];  // "-2147483648"
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
-}
-
 namespace {
 
-void TransferBoolean(int32_t& field, std::string& text, bool toObject) {
-    if (toObject) {
-        field = ReadBoolean(text) ? 1 : 0;
-        t_bValueTaken = true;
-    } else
-        text = WriteBoolean(field);
+void ReadBooleanInto(int32_t& field, const std::string& text) {
+    field = ReadBoolean(text) ? 1 : 0;
+    t_bValueTaken = true;
 }
 
-void TransferInteger(int32_t& field, std::string& text, bool toObject) {
-    if (toObject) {
-        int32_t value;
-        t_bValueTaken = ScanDecimal(text, value);
-        if (t_bValueTaken) field = value;
-    } else {
-        text = WriteDecimal(field);
-    }
+void ReadIntegerInto(int32_t& field, const std::string& text) {
+    int32_t value;
+    t_bValueTaken = ScanDecimal(text, value);
+    if (t_bValueTaken) field = value;
 }
 
-void TransferHexMask(int32_t& field, std::string& text, bool toObject) {
-    if (toObject) {
-        int32_t value;
-        t_bValueTaken = ScanHex(text, value);
-        if (t_bValueTaken) field = value;
-    } else {
-        text = WriteHex4(field);
-    }
+void ReadHexMaskInto(int32_t& field, const std::string& text) {
+    int32_t value;
+    t_bValueTaken = ScanHex(text, value);
+    if (t_bValueTaken) field = value;
 }
 
-void TransferText(std::string& field, std::string& text, bool toObject) {
-    if (toObject) {
-        field = text;
-        t_bValueTaken = true;
-    } else {
-        text = field;
-    }
+void ReadTextInto(std::string& field, const std::string& text) {
+    field = text;
+    t_bValueTaken = true;
 }
 
-void TransferEnum(const char* keyword, int32_t& field, const WordList& words, std::string& text,
-                  bool toObject, const CValueReport& report) {
-    if (!toObject) {
-        text.assign(words.At(field));
-        return;
-    }
+void ReadEnumInto(const char* keyword, int32_t& field, const WordList& words,
+                  const std::string& text, const CValueReport& report) {
     const int found = words.Find(text);
     t_bValueTaken = found >= 0;
     if (found < 0) {
@@ -154,11 +131,7 @@ void TransferEnum(const char* keyword, int32_t& field, const WordList& words, st
     field = found;
 }
 
-void TransferRate(Rate& field, std::string& text, bool toObject, const CValueReport& report) {
-    if (!toObject) {
-        text = WriteRate(field.Value, field.Unit);
-        return;
-    }
+void ReadRateInto(Rate& field, const std::string& text, const CValueReport& report) {
     std::string badUnit;
     const RateRead read = ReadRate(text, field.Value, field.Unit, badUnit);
     t_bValueTaken = read != RateRead::NoNumber;
@@ -168,32 +141,66 @@ void TransferRate(Rate& field, std::string& text, bool toObject, const CValueRep
 
 }  // namespace
 
+std::string_view CDocObject::KeywordValue(const KeywordEntry& keyword, CValueText& room) const {
+    // Texts and words are read where they are; only numbers are written out, into room.
+    switch (keyword.form) {
+        case ValueForm::Text:
+            if (keyword.text == nullptr) break;
+            return this->*keyword.text;
+        case ValueForm::Boolean:
+            if (keyword.number == nullptr) break;
+            return BooleanWord(this->*keyword.number);
+        case ValueForm::Enumeration:
+            if (keyword.number == nullptr || keyword.words == nullptr) break;
+            return keyword.words->At(this->*keyword.number);
+        case ValueForm::Integer:
+            if (keyword.number == nullptr) break;
+            return DecimalText(this->*keyword.number, room);
+        case ValueForm::HexMask:
+            if (keyword.number == nullptr) break;
+            return Hex4Text(this->*keyword.number, room);
+        case ValueForm::Rate: {
+            if (keyword.rate == nullptr) break;
+            const Rate& rate = this->*keyword.rate;
+            room.text.clear();
+            AppendRate(room.text, rate.Value, rate.Unit);
+            return room.text;
+        }
+    }
+    return {};
+}
+
 void CDocObject::TransferKeyword(int index, std::string& text, bool toObject,
                                  const CValueReport& report) {
     const KeywordEntry* keyword = Keyword(index);
     if (keyword == nullptr) return;
+    if (!toObject) {
+        CValueText room;
+        text.assign(KeywordValue(*keyword, room));
+        return;
+    }
     int32_t* number = keyword->number != nullptr ? &(this->*keyword->number) : nullptr;
     Rate* rate = keyword->rate != nullptr ? &(this->*keyword->rate) : nullptr;
     std::string* field = keyword->text != nullptr ? &(this->*keyword->text) : nullptr;
     switch (keyword->form) {
         case ValueForm::Boolean:
-            if (number != nullptr) TransferBoolean(*number, text, toObject);
+            if (number != nullptr) ReadBooleanInto(*number, text);
             break;
         case ValueForm::Integer:
-            if (number != nullptr) TransferInteger(*number, text, toObject);
+            if (number != nullptr) ReadIntegerInto(*number, text);
             break;
         case ValueForm::HexMask:
-            if (number != nullptr) TransferHexMask(*number, text, toObject);
+            if (number != nullptr) ReadHexMaskInto(*number, text);
             break;
         case ValueForm::Enumeration:
             if (number != nullptr && keyword->words != nullptr)
-                TransferEnum(keyword->name, *number, *keyword->words, text, toObject, report);
+                ReadEnumInto(keyword->name, *number, *keyword->words, text, report);
             break;
         case ValueForm::Rate:
-            if (rate != nullptr) TransferRate(*rate, text, toObject, report);
+            if (rate != nullptr) ReadRateInto(*rate, text, report);
             break;
         case ValueForm::Text:
-            if (field != nullptr) TransferText(*field, text, toObject);
+            if (field != nullptr) ReadTextInto(*field, text);
             break;
     }
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cfgfile/MessageSink.h"
@@ -16,6 +17,7 @@ namespace netloom {
 class CArchive;
 class CConfigReader;
 struct KeywordEntry;  // doc/KeywordTable.h
+struct CValueText;    // cfgfile/ValueForms.h
 
 // Type codes; the even codes 2, 4, 6 and 8 belong to the tree's group nodes.
 enum DocType : int16_t {
@@ -106,7 +108,10 @@ class CDocObject {
     virtual bool IsScopeUsed(int32_t scope);
 
     // The blanks before this object's Define line.
-    std::string Indent() const;
+    std::string_view Indent() const;
+    // The value of keyword as its keyword line writes it: a text or word where it is held, a
+    // number written into room, so that writing a file makes no string per value.
+    std::string_view KeywordValue(const KeywordEntry& keyword, CValueText& room) const;
     // The keyword lines of the object, in table order, by IsKeywordUsed and non-empty value.
     void WriteKeywordLines(std::string& out);
     // Reads the object's keyword lines until its end keyword; other lines are reported.
@@ -128,8 +133,5 @@ class CDocObject {
     // a file of more lines than that could not be held in memory.
     std::vector<int32_t> m_keywordLines;
 };
-
-// Appends the decimal form of value.
-void AppendDecimal(std::string& out, int32_t value);
 
 }  // namespace netloom

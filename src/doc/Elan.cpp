@@ -1,6 +1,7 @@
 #include "doc/Elan.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
@@ -99,7 +100,8 @@ void C_Doc_Elan::SetTypeDefaults() {
 }
 
 const std::string& C_Doc_Elan::GetLabel() {
-    m_label = "Virtual Adapter ";
+    m_label.clear();
+    m_label += "Virtual Adapter ";
     AppendDecimal(m_label, m_nNumber);
     m_label += " - ";
     if (Type == ELAN_CLASSICAL_IP) {

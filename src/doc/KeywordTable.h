@@ -19,6 +19,7 @@ enum class ValueForm : uint8_t { Boolean, Integer, HexMask, Enumeration, Rate, T
 
 struct KeywordEntry {
     const char* name;
+    size_t nameLength;  // so that writing a line need not measure the name
     // A character code ('L', 'l', 'C', 'M', 'm', 'B') or 0: the owning class's IsScopeUsed
     // decides by it whether the keyword is written.
     int32_t scope;
@@ -70,7 +71,11 @@ struct KeywordsOf {
 
   private:
     static constexpr KeywordEntry Blank(const char* name, int32_t scope, ValueForm form) {
-        return {name, scope, form, nullptr, nullptr, nullptr, nullptr, false};
+        return {name,    std::char_traits<char>::length(name),
+                scope,   form,
+                nullptr, nullptr,
+                nullptr, nullptr,
+                false};
     }
     static constexpr KeywordEntry Number(const char* name, int32_t scope, ValueForm form,
                                          int32_t C::*member, const WordList* words,

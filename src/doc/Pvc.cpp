@@ -1,6 +1,7 @@
 #include "doc/Pvc.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Elan.h"
 #include "doc/KeywordTable.h"
@@ -51,7 +52,8 @@ std::string C_Doc_Pvc::PvcTypeText(int32_t pvcType) {
 }
 
 const std::string& C_Doc_Pvc::GetLabel() {
-    m_label = "Pvc ";
+    m_label.clear();
+    m_label += "Pvc ";
     AppendDecimal(m_label, m_nNumber);
     m_label += ": Vpi/Vci ";
     AppendDecimal(m_label, Vpi);

@@ -1,6 +1,7 @@
 #include "doc/TpMapping.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
@@ -36,7 +37,8 @@ void C_Doc_TpMapping::SetDefaults() {
 }
 
 const std::string& C_Doc_TpMapping::GetLabel() {
-    m_label = "Traffic Profile Mapping ";
+    m_label.clear();
+    m_label += "Traffic Profile Mapping ";
     AppendDecimal(m_label, m_nNumber);
     m_label += " - ";
     m_label.append(kVcTypeWords.At(VcType));

@@ -1,6 +1,7 @@
 #include "doc/TrafficProfile.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/KeywordTable.h"
 #include "doc/ObjectEditor.h"
@@ -44,7 +45,8 @@ void C_Doc_TrafficProfile::SetDefaults() {
 }
 
 const std::string& C_Doc_TrafficProfile::GetLabel() {
-    m_label = "Tp";
+    m_label.clear();
+    m_label += "Tp";
     AppendDecimal(m_label, m_nNumber);
     const char* category = nullptr;
     bool variable = false;

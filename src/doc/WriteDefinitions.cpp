@@ -2,10 +2,12 @@
 // order, each block in the file's text form.
 
 #include "cfgfile/BlockText.h"
+#include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Adapter.h"
 #include "doc/Cfgfile.h"
 #include "doc/Elan.h"
+#include "doc/KeywordTable.h"
 #include "doc/Pvc.h"
 #include "doc/TpMapping.h"
 #include "doc/TrafficProfile.h"
@@ -49,27 +51,36 @@ void NoteDefineLine(CDocObject& object) {
 }  // namespace
 
 void CDocObject::WriteKeywordLines(std::string& out) {
-    const std::string indent = Indent();
+    if (m_pKeywords == nullptr) return;
+    const std::string_view indent = Indent();
     // A keyword line is one line: its keyword and indent are blanks and letters, and its value
     // stops before any line break. So the lines are counted here rather than read again.
     const long firstLine = t_pLines != nullptr ? t_pLines->tally.CurrentLine() : 0;
     long written = 0;
-    std::string text;
+    // The lines go straight into the object's table of them, made once for all its keywords.
+    int32_t* lines = nullptr;
+    if (t_pLines != nullptr) {
+        m_keywordLines.assign(static_cast<size_t>(m_nKeywords), 0);
+        lines = m_keywordLines.data();
+    }
+    CValueText room;
     for (int i = 0; i < m_nKeywords; ++i) {
         if (!IsKeywordUsed(i)) continue;
-        text.clear();
-        TransferKeyword(i, text, false);
-        const std::string_view value = KeywordLineValue(text);
+        const KeywordEntry& keyword = m_pKeywords[i];
+        std::string_view value = KeywordValue(keyword, room);
+        // Only a text can hold a line break; numbers and words are written without.
+        if (keyword.form == ValueForm::Text) value = KeywordLineValue(value);
         if (value.empty()) continue;
-        if (t_pLines != nullptr) SetKeywordLine(i, firstLine + written);
-        AppendKeywordLine(out, indent, KeywordName(i), value);
+        if (lines != nullptr && firstLine + written <= INT32_MAX)
+            lines[i] = static_cast<int32_t>(firstLine + written);
+        AppendKeywordLine(out, indent, {keyword.name, keyword.nameLength}, value);
         ++written;
     }
     if (t_pLines != nullptr) t_pLines->tally.Counted(written);
 }
 
 void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
-    const std::string indent = Indent();
+    const std::string_view indent = Indent();
     if (withHeader) {
         AppendBlockOpening(out, indent, GetLabel(), m_pszSection ? m_pszSection : "");
         NoteDefineLine(*this);
@@ -102,7 +113,7 @@ void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
 }
 
 void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
-    const std::string indent = Indent();
+    const std::string_view indent = Indent();
     if (withHeader) {
         AppendBlockOpening(out, indent, GetLabel(), m_pszSection);
         NoteDefineLine(*this);
