@@ -98,7 +98,7 @@ namespace {
 // the checks) has no use for a hundred thousand labels made on every renumbering, and every
 // other reader of a label makes it afresh through GetLabel.
 void RelabelNode(CDocObject& object) {
-    if (object.m_node.IsSet()) object.m_node.SetText(object.GetLabel());
+    if (object.m_node.IsSet()) object.m_node.Relabel(object.GetLabel());
 }
 
 }  // namespace

@@ -58,6 +58,12 @@ CTreeNodeRef CNodeTree::RefOf(QTreeWidgetItem* item) const {
     return CTreeNodeRef{item, &m_view};
 }
 
+CTreeNodeRef CNodeTree::RefOf(QTreeWidgetItem* item, const std::string& text) const {
+    CTreeNodeRef ref = RefOf(item);
+    ref.NoteText(text);
+    return ref;
+}
+
 QTreeWidgetItem* CNodeTree::ItemOf(const CTreeNodeRef& ref) const {
     if (ref.m_pView != &m_view || !m_liveItems.contains(ref.m_hItem)) return nullptr;
     return static_cast<QTreeWidgetItem*>(ref.m_hItem);
@@ -173,10 +179,10 @@ void CNodeTree::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
     // While the whole tree is built, each adapter's nodes are made apart from it and join it
     // at once: the tree then takes in a subtree in one step instead of a node at a time.
     const bool apart = m_bRebuilding;
-    QTreeWidgetItem* node = apart
-                                ? NewNode(adapter.GetLabel(), NODE_ADAPTER, &adapter)
-                                : InsertNode(root, adapter.GetLabel(), NODE_ADAPTER, &adapter, at);
-    adapter.m_node = RefOf(node);
+    const std::string& label = adapter.GetLabel();
+    QTreeWidgetItem* node = apart ? NewNode(label, NODE_ADAPTER, &adapter)
+                                  : InsertNode(root, label, NODE_ADAPTER, &adapter, at);
+    adapter.m_node = RefOf(node, label);
     adapter.m_trafficProfilesNode.Clear();
     if (m_options.DisplayTrafficProfiles) {
         QTreeWidgetItem* group =
@@ -206,9 +212,9 @@ void CNodeTree::AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at) {
 void CNodeTree::AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
                                            int at) {
     if (group == nullptr) return;
-    QTreeWidgetItem* node =
-        InsertNode(group, profile.GetLabel(), NODE_TRAFFIC_PROFILE, &profile, at);
-    profile.m_node = RefOf(node);
+    const std::string& label = profile.GetLabel();
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_TRAFFIC_PROFILE, &profile, at);
+    profile.m_node = RefOf(node, label);
     SelectAdded(node);
 }
 
@@ -220,8 +226,9 @@ void CNodeTree::AddVirtualAdapterNode(C_Doc_Elan& elan, int at) {
 void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at) {
     if (group == nullptr) return;
     CSelectionBatch batch(*this);
-    QTreeWidgetItem* node = InsertNode(group, elan.GetLabel(), NODE_VIRTUAL_ADAPTER, &elan, at);
-    elan.m_node = RefOf(node);
+    const std::string& label = elan.GetLabel();
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_VIRTUAL_ADAPTER, &elan, at);
+    elan.m_node = RefOf(node, label);
     QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
     elan.m_pvcsNode = RefOf(pvcs);
     for (auto& pvc : elan.Pvcs)
@@ -245,8 +252,9 @@ void CNodeTree::AddPvcNode(C_Doc_Pvc& pvc, int at) {
 
 void CNodeTree::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at) {
     if (group == nullptr) return;
-    QTreeWidgetItem* node = InsertNode(group, pvc.GetLabel(), NODE_PVC, &pvc, at);
-    pvc.m_node = RefOf(node);
+    const std::string& label = pvc.GetLabel();
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_PVC, &pvc, at);
+    pvc.m_node = RefOf(node, label);
     SelectAdded(node);
 }
 
@@ -258,8 +266,9 @@ void CNodeTree::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
 
 void CNodeTree::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at) {
     if (group == nullptr) return;
-    QTreeWidgetItem* node = InsertNode(group, mapping.GetLabel(), NODE_MAPPING, &mapping, at);
-    mapping.m_node = RefOf(node);
+    const std::string& label = mapping.GetLabel();
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_MAPPING, &mapping, at);
+    mapping.m_node = RefOf(node, label);
     SelectAdded(node);
 }
 

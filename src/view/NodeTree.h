@@ -78,6 +78,8 @@ class CNodeTree {
     QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
                                 CDocObject* object, int at = -1);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) const;
+    // The handle of an item made with text.
+    CTreeNodeRef RefOf(QTreeWidgetItem* item, const std::string& text) const;
     void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
                                     int at = -1);
     void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at = -1);

@@ -243,6 +243,37 @@ TEST_F(EditCommandsTest, PropertiesRelabelsOnlyTheEditedNode) {
     EXPECT_TRUE(m_editor.edited.empty());
 }
 
+// Renumbering gives a node its label again only when the label changed since the node was last
+// given one; a label that changes and changes back must still reach the tree both times.
+TEST_F(EditCommandsTest, RenumberingBringsOtherNodesUpToDateBothWays) {
+    Open(false);
+    QTreeWidgetItem* lane = Node({kAdapter0, kVirtualAdapters, kLane0});
+    QTreeWidgetItem* pvc = Node({kAdapter0, kVirtualAdapters, kLane0, kPvcs})->child(0);
+    const QString withType = QStringLiteral("Pvc 0: Vpi/Vci 0/100 - ControlDirect");
+    ASSERT_EQ(pvc->text(0), withType);
+    const auto setType = [this, lane](int32_t type) {
+        View().SelectNode(lane);
+        m_editor.change = [type](CDocObject& object) {
+            static_cast<C_Doc_Elan&>(object).Type = type;
+        };
+        Trigger(ID_EDIT_PROPERTIES);
+        m_editor.change = nullptr;
+    };
+    const auto renumber = [this, lane] {
+        View().SelectNode(lane);
+        Trigger(ID_INSERT_PVC);
+        Trigger(ID_EDIT_UNDO);
+    };
+    // The PVC's label names its owner's type only for LAN emulation.
+    setType(ELAN_CLASSICAL_IP);
+    EXPECT_EQ(pvc->text(0), withType) << "only the edited node is relabelled";
+    renumber();
+    EXPECT_EQ(pvc->text(0), QStringLiteral("Pvc 0: Vpi/Vci 0/100"));
+    setType(ELAN_LANE);
+    renumber();
+    EXPECT_EQ(pvc->text(0), withType);
+}
+
 TEST_F(EditCommandsTest, CancelledNewLeavesAnEmptyConsistentDocument) {
     Open(false);
     View().SelectNode(Node({kAdapter0, kVirtualAdapters, kLane0}));
