@@ -95,9 +95,12 @@ void CNetloomApp::DefineViewCommands() {
         [this] { return !m_frame->statusBar()->isHidden(); });
     m_commands.Define(
         ID_VIEW_PROBLEMS,
-        [this] { m_frame->ProblemsDock()->setVisible(m_frame->ProblemsDock()->isHidden()); },
-        [this] { return m_frame->ProblemsDock() != nullptr; },
-        [this] { return m_frame->ProblemsDock() && !m_frame->ProblemsDock()->isHidden(); });
+        [this] {
+            CProblemsDock* problems = m_frame->ProblemsDock();
+            problems->setVisible(problems->isHidden());
+        },
+        [this] { return m_frame->HasProblemsList(); },
+        [this] { return m_frame->MadeProblemsDock() && !m_frame->MadeProblemsDock()->isHidden(); });
     m_commands.Define(
         ID_VIEW_TRAFFIC_PROFILES, [this] { m_view->OnViewTrafficProfiles(); }, Rule(),
         [this] { return m_options.DisplayTrafficProfiles; });

@@ -3,6 +3,7 @@
 
 #include <QSettings>
 
+#include "app/SettingsWrite.h"
 #include "doc/UserOptions.h"
 #include "res/Strings.h"
 
@@ -55,13 +56,14 @@ void LoadOptions(QSettings& settings, CUserOptions& options, CWebLists& web) {
 }
 
 void SaveOptions(QSettings& settings, const CUserOptions& options, const CWebLists& web) {
-    settings.setValue(QStringLiteral("Options/DisplayTrafficProfiles"),
-                      options.DisplayTrafficProfiles ? 1 : 0);
-    settings.setValue(QStringLiteral("Options/ExpertMode"), options.ExpertMode ? 1 : 0);
-    settings.setValue(QStringLiteral("Options/AddressTemplate"),
-                      FromBytes(options.AddressTemplate));
-    settings.setValue(QStringLiteral("Options/ListFileProblems"), options.ListFileProblems ? 1 : 0);
-    settings.setValue(QStringLiteral("Web/PreferredSite"), web.PreferredSite);
+    WriteSetting(settings, QStringLiteral("Options/DisplayTrafficProfiles"),
+                 options.DisplayTrafficProfiles ? 1 : 0);
+    WriteSetting(settings, QStringLiteral("Options/ExpertMode"), options.ExpertMode ? 1 : 0);
+    WriteSetting(settings, QStringLiteral("Options/AddressTemplate"),
+                 FromBytes(options.AddressTemplate));
+    WriteSetting(settings, QStringLiteral("Options/ListFileProblems"),
+                 options.ListFileProblems ? 1 : 0);
+    WriteSetting(settings, QStringLiteral("Web/PreferredSite"), web.PreferredSite);
 }
 
 }  // namespace netloom

@@ -98,12 +98,10 @@ CMainFrame::CMainFrame(CCommandTable& commands, QWidget* view) : m_commands(comm
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     if (auto* tree = qobject_cast<CNetloomView*>(view)) {
+        m_tree = tree;
         m_findBar = new CFindBar(*tree, client);
         m_findBar->hide();
         layout->addWidget(m_findBar);
-        m_problems = new CProblemsDock(tree->Document(), *tree, this);
-        addDockWidget(Qt::BottomDockWidgetArea, m_problems);
-        m_problems->hide();
     }
     layout->addWidget(view);
     setCentralWidget(client);
@@ -112,6 +110,21 @@ CMainFrame::CMainFrame(CCommandTable& commands, QWidget* view) : m_commands(comm
 }
 
 CMainFrame::~CMainFrame() = default;
+
+CProblemsDock* CMainFrame::ProblemsDock() {
+    if (m_problems != nullptr || m_tree == nullptr) return m_problems;
+    m_problems = new CProblemsDock(m_tree->Document(), *m_tree, this);
+    // Hidden before it joins the window: a dock added to a window on the screen is shown.
+    m_problems->hide();
+    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    if (m_setUpProblems) m_setUpProblems(*m_problems);
+    return m_problems;
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    ProblemsDock();
+    return QMainWindow::createPopupMenu();
+}
 
 QAction* CMainFrame::MenuAction(int id) const {
     auto it = m_menuActions.find(id);

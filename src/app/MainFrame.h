@@ -20,6 +20,7 @@ class CCommandTable;
 class CFindBar;
 class CProblemsDock;
 class CKeyIndicators;
+class CNetloomView;
 class CRecentFileList;
 struct CWebLists;
 
@@ -44,8 +45,17 @@ class CMainFrame : public QMainWindow {
     // The find bar above the tree, hidden until Edit > Find opens it (null without a tree).
     CFindBar* FindBar() const { return m_findBar; }
     // The Problems list docked below the tree, hidden until View > Problems shows it (null
-    // without a tree).
-    CProblemsDock* ProblemsDock() const { return m_problems; }
+    // without a tree). Making it costs as much as the menus and many sessions never open it,
+    // so it is made, hidden, when first asked for.
+    CProblemsDock* ProblemsDock();
+    // The Problems list if it has been made, else null; asking does not make it.
+    CProblemsDock* MadeProblemsDock() const { return m_problems; }
+    // Whether the window has a Problems list to show (it has one beside a tree).
+    bool HasProblemsList() const { return m_tree != nullptr; }
+    // Called with the Problems list once it has been made, before anything shows it.
+    void SetProblemsDockSetUp(std::function<void(CProblemsDock&)> setUp) {
+        m_setUpProblems = std::move(setUp);
+    }
     QLabel* IdleText() const { return m_idleText; }
     CKeyIndicators* KeyIndicators() const { return m_indicators; }
     // The menu-bar action of id (the one that carries the accelerators), or null.
@@ -58,6 +68,10 @@ class CMainFrame : public QMainWindow {
         m_onDrop = std::move(handler);
     }
 
+    // The window's menu of its toolbars and docks (a right click on a bar) lists the Problems
+    // list whether or not it has been shown yet.
+    QMenu* createPopupMenu() override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -65,7 +79,6 @@ class CMainFrame : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    CProblemsDock* m_problems = nullptr;
     QAction* AddItem(QMenu* menu, int id, const QString& text,
                      const QList<QKeySequence>& keys = {});
     QMenu* AddMenu(QMenu* parent, const QString& title);
@@ -82,6 +95,9 @@ class CMainFrame : public QMainWindow {
     QMenu* m_contextMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
     CFindBar* m_findBar = nullptr;
+    CNetloomView* m_tree = nullptr;
+    CProblemsDock* m_problems = nullptr;
+    std::function<void(CProblemsDock&)> m_setUpProblems;
     QLabel* m_idleText = nullptr;
     CKeyIndicators* m_indicators = nullptr;
     std::function<bool()> m_canClose;

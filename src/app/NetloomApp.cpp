@@ -171,17 +171,28 @@ int CNetloomApp::ExitInstance() {
 }
 
 void CNetloomApp::ConnectProblemsList() {
-    CProblemsDock* problems = m_frame->ProblemsDock();
-    if (problems == nullptr) return;
-    m_doc.SetStepObserver([problems] { problems->Invalidate(); });
-    connect(m_view, &CNetloomView::TreeRebuilt, problems, &CProblemsDock::Invalidate);
-    connect(m_docManager.get(), &CDocManager::DocumentReplaced, problems, [this, problems] {
-        problems->SetReaderMessages(m_docManager->ReaderMessages());
-        // Listed instead of shown one by one: the list comes up when there is something in it.
-        if (m_options.ListFileProblems && problems->HasReaderMessages()) problems->show();
+    if (!m_frame->HasProblemsList()) return;
+    // Until the list is made there is nothing to bring up to date: it makes its rows when it
+    // is first shown, from the messages kept here and the document as it is then.
+    m_frame->SetProblemsDockSetUp([this](CProblemsDock& problems) {
+        problems.SetReaderMessages(std::move(m_unlistedMessages));
+        m_unlistedMessages.clear();
+        connect(m_view, &CNetloomView::TreeRebuilt, &problems, &CProblemsDock::Invalidate);
+        connect(&problems, &CProblemsDock::StatusMessage, this,
+                [this](const QString& text) { m_frame->statusBar()->showMessage(text); });
     });
-    connect(problems, &CProblemsDock::StatusMessage, this,
-            [this](const QString& text) { m_frame->statusBar()->showMessage(text); });
+    m_doc.SetStepObserver([this] {
+        if (CProblemsDock* problems = m_frame->MadeProblemsDock()) problems->Invalidate();
+    });
+    connect(m_docManager.get(), &CDocManager::DocumentReplaced, this, [this] {
+        const std::vector<CReaderMessage>& messages = m_docManager->ReaderMessages();
+        if (CProblemsDock* problems = m_frame->MadeProblemsDock())
+            problems->SetReaderMessages(messages);
+        else
+            m_unlistedMessages = messages;
+        // Listed instead of shown one by one: the list comes up when there is something in it.
+        if (m_options.ListFileProblems && !messages.empty()) m_frame->ProblemsDock()->show();
+    });
 }
 
 void CNetloomApp::UpdateTitle() {

@@ -31,6 +31,7 @@ class CMainFrame;
 class CObjectEditor;
 class COptionsHelpCommands;
 class CPrintCommands;
+struct CReaderMessage;
 
 class CNetloomApp : public QObject {
     Q_OBJECT
@@ -106,6 +107,8 @@ class CNetloomApp : public QObject {
     std::unique_ptr<CFileCommands> m_fileCommands;
     std::unique_ptr<CPrintCommands> m_printCommands;
     std::unique_ptr<COptionsHelpCommands> m_optionsHelp;
+    // The reader's messages of the file last opened while the Problems list is not made yet.
+    std::vector<CReaderMessage> m_unlistedMessages;
     int m_exitCode = 0;
 };
 

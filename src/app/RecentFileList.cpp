@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "app/SettingsWrite.h"
+
 namespace netloom {
 
 namespace {
@@ -23,9 +25,9 @@ void CRecentFileList::Save(QSettings& settings) const {
     for (int i = 1; i <= kSize; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
         if (i <= m_paths.size())
-            settings.setValue(key, m_paths.at(i - 1));
+            WriteSetting(settings, key, m_paths.at(i - 1));
         else
-            settings.remove(key);
+            RemoveSetting(settings, key);
     }
     settings.endGroup();
 }

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "ui/XpmImage.h"
 #include "view/res/TreeImages.xpm"
 #include "view/res/TreeImages@2x.xpm"
 
@@ -40,16 +41,17 @@ void LiftDarkColours(QImage& strip) {
 // The strip as a picture with transparency, or a null image when it is not count pictures of
 // size side by side.
 QImage ReadStrip(const char* const* xpm, QSize size, int count) {
-    QImage strip(xpm);
+    QImage strip = ReadXpm(xpm);
     if (strip.isNull() || strip.width() != size.width() * count ||
         strip.height() != size.height()) {
         return QImage();
     }
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
-    const QRgb mask = qRgb(255, 0, 255);
+    const QRgb mask = qRgb(255, 0, 255) & 0xFFFFFF;
+    const int width = strip.width();
     for (int y = 0; y < strip.height(); ++y) {
-        for (int x = 0; x < strip.width(); ++x) {
-            if ((strip.pixel(x, y) & 0xFFFFFF) == (mask & 0xFFFFFF)) strip.setPixel(x, y, 0);
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if ((line[x] & 0xFFFFFF) == mask) line[x] = 0;
         }
     }
     if (DarkPalette()) LiftDarkColours(strip);

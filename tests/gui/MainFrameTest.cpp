@@ -18,8 +18,14 @@
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "app/res/Toolbar.xpm"
+#include "app/res/Toolbar@2x.xpm"
+#include "app/res/netloom.xpm"
 #include "doc/CommandIds.h"
 #include "gui/GuiTestSupport.h"
+#include "ui/XpmImage.h"
+#include "view/res/TreeImages.xpm"
+#include "view/res/TreeImages@2x.xpm"
 
 namespace netloom::test {
 namespace {
@@ -149,6 +155,30 @@ TEST_F(MainFrameTest, ToolbarButtonsInOrderWithTheirPictures) {
     EXPECT_EQ(buttons.join(","),
               "New,Open,Save,|,Cut,Copy,Paste,|,Delete,Properties,|,New Adapter,New Traffic "
               "Profile,New Virtual Adapter,New PVC,New Traffic Profile Mapping,|,Print,About,Help");
+    // Each picture at both sizes is its part of the strip as Qt reads it, magenta see-through.
+    const auto strip = [](const char* const* xpm) {
+        QImage image = QImage(xpm).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) == qRgb(255, 0, 255)) image.setPixel(x, y, 0);
+            }
+        }
+        return image;
+    };
+    const QImage small = strip(kToolbarXpm);
+    const QImage large = strip(kToolbar2xXpm);
+    int image = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) continue;
+        const auto picture = [a](QSize size) {
+            return a->icon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        EXPECT_TRUE(picture(QSize(16, 15)) == small.copy(image * 16, 0, 16, 15))
+            << a->toolTip().toStdString();
+        EXPECT_TRUE(picture(QSize(32, 30)) == large.copy(image * 32, 0, 32, 30))
+            << a->toolTip().toStdString();
+        ++image;
+    }
 
     Trigger(ID_VIEW_TOOLBAR);
     EXPECT_TRUE(bar->isHidden());
@@ -158,6 +188,22 @@ TEST_F(MainFrameTest, ToolbarButtonsInOrderWithTheirPictures) {
     Trigger(ID_VIEW_TOOLBAR);
     EXPECT_FALSE(bar->isHidden());
     EXPECT_TRUE(Action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST_F(MainFrameTest, PicturesReadAsQtReadsThem) {
+    for (const char* const* xpm :
+         {kToolbarXpm, kToolbar2xXpm, kTreeImagesXpm, kTreeImages2xXpm, kNetloomIconXpm}) {
+        EXPECT_TRUE(ReadXpm(xpm) == QImage(xpm).convertToFormat(QImage::Format_ARGB32)) << xpm[0];
+    }
+    // Forms that are not read directly are handed to Qt's reader.
+    static const char* const twoPerPixel[] = {"2 1 2 2", "aa c #102030", "bb c None", "aabb"};
+    static const char* const namedColour[] = {"2 1 2 1", "a c red", "b c #102030", "ab"};
+    static const char* const shortRow[] = {"3 1 1 1", "a c #102030", "aa"};
+    for (const char* const* xpm : {twoPerPixel, namedColour, shortRow}) {
+        EXPECT_TRUE(ReadXpm(xpm) == QImage(xpm).convertToFormat(QImage::Format_ARGB32)) << xpm[0];
+    }
+    EXPECT_EQ(ReadXpm(twoPerPixel).pixel(1, 0), 0u);
+    EXPECT_EQ(ReadXpm(twoPerPixel).pixel(0, 0), qRgb(0x10, 0x20, 0x30));
 }
 
 TEST_F(MainFrameTest, WebMenuChoosesTheSiteAndOpensItsPages) {

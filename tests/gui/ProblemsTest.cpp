@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
+#include <memory>
 
 #include "app/MainFrame.h"
 #include "app/ProblemsDock.h"
@@ -95,6 +97,42 @@ TEST_F(ProblemsTest, ListsMessagesAndFindingsAndFollowsEditsAndUndo) {
     EXPECT_EQ(List().windowTitle(), "Problems (0)");
     EXPECT_TRUE(List().findChild<QLabel*>()->isVisible());
     EXPECT_EQ(List().findChild<QLabel*>()->text(), "No problems found.");
+}
+
+TEST_F(ProblemsTest, MadeWhenFirstShownWithTheOpenFilesProblemsAndTheEditsSince) {
+    Open(false);
+    CMainFrame& frame = *App().MainFrame();
+    EXPECT_EQ(frame.MadeProblemsDock(), nullptr);
+    EXPECT_TRUE(Enabled(ID_VIEW_PROBLEMS));
+    QTreeWidgetItem* pvc = Node({kAdapter0, kVirtualAdapters})->child(0)->child(0)->child(0);
+    View().SelectNode(pvc);
+    Trigger(ID_EDIT_COPY);
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(frame.MadeProblemsDock(), nullptr) << "an edit does not make the list";
+
+    Trigger(ID_VIEW_PROBLEMS);
+    ASSERT_NE(frame.MadeProblemsDock(), nullptr);
+    EXPECT_TRUE(List().isVisible());
+    EXPECT_TRUE(Action(ID_VIEW_PROBLEMS)->isChecked());
+    EXPECT_EQ(List().windowTitle(), "Problems (4)") << List().Rows().join('\n').toStdString();
+    EXPECT_EQ(List().Rows().first(), "2\t\t" + kIllegal);
+    // Made, it follows the edits as before: the undone copy takes its findings along.
+    Trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(List().windowTitle(), "Problems (2)");
+    Trigger(ID_VIEW_PROBLEMS);
+    EXPECT_TRUE(List().isHidden());
+    EXPECT_FALSE(Action(ID_VIEW_PROBLEMS)->isChecked());
+}
+
+TEST_F(ProblemsTest, WindowMenuOfBarsAndDocksListsTheProblemsBeforeTheyAreShown) {
+    Open(false);
+    std::unique_ptr<QMenu> menu(App().MainFrame()->createPopupMenu());
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (QAction* a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(items, (QStringList{"Problems", "-", "Toolbar"}));
+    EXPECT_TRUE(List().isHidden());
 }
 
 TEST_F(ProblemsTest, FileProblemsCanBeListedInsteadOfShownInBoxes) {

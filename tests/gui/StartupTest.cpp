@@ -131,6 +131,29 @@ TEST_F(StartupTest, OptionsAreReadAtStartAndWrittenAtExit) {
     EXPECT_FALSE(settings->contains("Web/Title0"));
 }
 
+TEST_F(StartupTest, AnExitThatChangedNothingLeavesTheSettingsFileAlone) {
+    const QString path = CopyExample();
+    ASSERT_TRUE(Start({path}));
+    Finish();
+    const QString file = CNetloomApp::Settings()->fileName();
+    // A line that QSettings would not write back: it stays only while the file is left alone.
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::Append));
+    out.write("; kept while nothing changes\n");
+    out.close();
+    const QByteArray before = Bytes(file);
+    ASSERT_TRUE(Start({path}));
+    Finish();
+    EXPECT_EQ(Bytes(file), before) << "the same options and the same recent file";
+
+    ASSERT_TRUE(Start({path}));
+    Trigger(ID_VIEW_ADVANCED);
+    Finish();
+    EXPECT_NE(Bytes(file), before);
+    EXPECT_EQ(CNetloomApp::Settings()->value("Options/ExpertMode").toInt(), 1);
+    EXPECT_EQ(CNetloomApp::Settings()->value("Recent File List/File1").toString(), path);
+}
+
 TEST_F(StartupTest, OptionsDialogRebuildsOnlyForTheProfilesOption) {
     int shown = 0;
     bool showProfiles = false;
