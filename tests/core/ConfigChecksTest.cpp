@@ -318,7 +318,9 @@ TEST(ConfigChecks, HundredThousandObjectsAreCheckedWellUnderASecond) {
     EXPECT_GT(count, 10000u);
     std::printf("checks over %zu objects: %zu findings in %.3f s\n", objects, count, best);
 #if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
-    constexpr double kLimit = 3.0;  // unoptimised or instrumented builds
+    // Unoptimised or instrumented builds run several times slower, and share the machine with
+    // the rest of the suite: there the limit only catches a cost that grows out of proportion.
+    constexpr double kLimit = 8.0;
 #else
     constexpr double kLimit = 0.5;
 #endif
