@@ -1,39 +1,45 @@
 #include "cfgfile/BlockText.h"
 
 #include <cstring>
-#include <initializer_list>
 
 namespace netloom {
 
 namespace {
 
-// Puts a line together on the stack, so that it costs the text one append (each append checks
-// its room and may grow it): the pieces that vary are copied, the few fixed characters stored.
+// Puts lines together on the stack, so that they cost the text one append (each append checks
+// its room and may grow it). A piece that does not fit goes to the text after what came
+// before it, so any length of line comes out whole.
 class CLineBuilder {
   public:
-    // Whether a line of length characters fits; a longer one is appended piece by piece.
-    static constexpr bool Fits(size_t length) { return length <= kRoom; }
+    explicit CLineBuilder(std::string& out) : m_out(out) {}
     CLineBuilder& operator<<(std::string_view piece) {
+        if (piece.size() > Room()) {
+            Flush();
+            if (piece.size() > Room()) {
+                m_out.append(piece);
+                return *this;
+            }
+        }
         std::memcpy(m_at, piece.data(), piece.size());
         m_at += piece.size();
         return *this;
     }
     CLineBuilder& operator<<(char c) {
+        if (Room() == 0) Flush();
         *m_at++ = c;
         return *this;
     }
-    CLineBuilder& LineEnd() {
-        *m_at++ = '\r';
-        *m_at++ = '\n';
-        return *this;
-    }
-    void AppendTo(std::string& out) const {
-        out.append(m_line, static_cast<size_t>(m_at - m_line));
+    // Hands what is put together to the text; to be called once the last piece is in.
+    void Flush() {
+        m_out.append(m_line, static_cast<size_t>(m_at - m_line));
+        m_at = m_line;
     }
 
   private:
-    static constexpr size_t kRoom = 160;
-    char m_line[kRoom];
+    size_t Room() const { return static_cast<size_t>(m_line + sizeof m_line - m_at); }
+
+    std::string& m_out;
+    char m_line[160];
     char* m_at = m_line;
 };
 
@@ -41,29 +47,15 @@ class CLineBuilder {
 
 void AppendBlockOpening(std::string& out, std::string_view indent, std::string_view label,
                         std::string_view section) {
-    if (!CLineBuilder::Fits(2 + indent.size() * 2 + 2 + label.size() + 2 + 6 + section.size())) {
-        for (const std::string_view piece :
-             {std::string_view(kEol), indent, std::string_view("; "), label, std::string_view(kEol),
-              indent, std::string_view("Define"), section})
-            out.append(piece);
-        return;
-    }
-    CLineBuilder line;
-    line.LineEnd() << indent << ';' << ' ' << label;
-    line.LineEnd() << indent << "Define" << section;
-    line.AppendTo(out);
+    CLineBuilder line(out);
+    line << kEol << indent << "; " << label << kEol << indent << "Define" << section;
+    line.Flush();
 }
 
 void AppendBlockClosing(std::string& out, std::string_view indent, std::string_view section) {
-    if (!CLineBuilder::Fits(indent.size() + 3 + section.size() + 2)) {
-        for (const std::string_view piece :
-             {indent, std::string_view("End"), section, std::string_view(kEol)})
-            out.append(piece);
-        return;
-    }
-    CLineBuilder line;
-    line << indent << "End" << section;
-    line.LineEnd().AppendTo(out);
+    CLineBuilder line(out);
+    line << indent << "End" << section << kEol;
+    line.Flush();
 }
 
 std::string_view KeywordLineValue(std::string_view value) {
@@ -79,15 +71,9 @@ std::string_view KeywordLineValue(std::string_view value) {
 
 void AppendKeywordLine(std::string& out, std::string_view indent, std::string_view keyword,
                        std::string_view value) {
-    if (!CLineBuilder::Fits(indent.size() + 4 + keyword.size() + 1 + value.size() + 2)) {
-        for (const std::string_view piece : {indent, std::string_view("    "), keyword,
-                                             std::string_view(" "), value, std::string_view(kEol)})
-            out.append(piece);
-        return;
-    }
-    CLineBuilder line;
-    line << indent << ' ' << ' ' << ' ' << ' ' << keyword << ' ' << value;
-    line.LineEnd().AppendTo(out);
+    CLineBuilder line(out);
+    line << indent << "    " << keyword << ' ' << value << kEol;
+    line.Flush();
 }
 
 long CLineTally::CurrentLine() {
