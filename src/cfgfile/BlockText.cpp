@@ -1,59 +1,21 @@
 #include "cfgfile/BlockText.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "cfgfile/TextBuilder.h"
 
 namespace netloom {
 
-namespace {
-
-// Puts lines together on the stack, so that they cost the text one append (each append checks
-// its room and may grow it). A piece that does not fit goes to the text after what came
-// before it, so any length of line comes out whole.
-class CLineBuilder {
-  public:
-    explicit CLineBuilder(std::string& out) : m_out(out) {}
-    CLineBuilder& operator<<(std::string_view piece) {
-        if (piece.size() > Room()) {
-            Flush();
-            if (piece.size() > Room()) {
-                m_out.append(piece);
-                return *this;
-            }
-        }
-        std::memcpy(m_at, piece.data(), piece.size());
-        m_at += piece.size();
-        return *this;
-    }
-    CLineBuilder& operator<<(char c) {
-        if (Room() == 0) Flush();
-        *m_at++ = c;
-        return *this;
-    }
-    // Hands what is put together to the text; to be called once the last piece is in.
-    void Flush() {
-        m_out.append(m_line, static_cast<size_t>(m_at - m_line));
-        m_at = m_line;
-    }
-
-  private:
-    size_t Room() const { return static_cast<size_t>(m_line + sizeof m_line - m_at); }
-
-    std::string& m_out;
-    char m_line[160];
-    char* m_at = m_line;
-};
-
-}  // namespace
-
 void AppendBlockOpening(std::string& out, std::string_view indent, std::string_view label,
                         std::string_view section) {
-    CLineBuilder line(out);
+    CTextBuilder line(out);
     line << kEol << indent << "; " << label << kEol << indent << "Define" << section;
     line.Flush();
 }
 
 void AppendBlockClosing(std::string& out, std::string_view indent, std::string_view section) {
-    CLineBuilder line(out);
+    CTextBuilder line(out);
     line << indent << "End" << section << kEol;
     line.Flush();
 }
@@ -69,11 +31,16 @@ std::string_view KeywordLineValue(std::string_view value) {
     return value.substr(0, length);
 }
 
-void AppendKeywordLine(std::string& out, std::string_view indent, std::string_view keyword,
-                       std::string_view value) {
-    CLineBuilder line(out);
-    line << indent << "    " << keyword << ' ' << value << kEol;
-    line.Flush();
+CKeywordLineWriter::CKeywordLineWriter(std::string& out, std::string_view indent)
+    : m_out(out), m_at(out.size()), m_indentLength(std::min(indent.size() + 4, sizeof m_blanks)) {
+    std::memset(m_blanks, ' ', sizeof m_blanks);
+}
+
+void CKeywordLineWriter::MakeRoom(size_t length) {
+    // Room for a few more lines than this one, so that a block's lines take one or two calls
+    // here; the string grows its capacity by doubling, so a whole file costs few copies.
+    constexpr size_t kAhead = 512;
+    m_out.resize(m_at + length + kFixedCopy + kAhead);
 }
 
 long CLineTally::CurrentLine() {

@@ -1,6 +1,7 @@
 #include "doc/Adapter.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Elan.h"
@@ -57,8 +58,10 @@ void C_Doc_Adapter::SetDefaults() {
 
 const std::string& C_Doc_Adapter::GetLabel() {
     m_label.clear();
-    m_label += "Physical ATM Adapter ";
-    AppendDecimal(m_label, m_nNumber);
+    CTextBuilder label(m_label);
+    label << "Physical ATM Adapter ";
+    label.Decimal(m_nNumber);
+    label.Flush();
     return m_label;
 }
 

@@ -50,8 +50,9 @@ class CDocObject {
     virtual bool EditProperties();
     virtual void WriteDefinition(std::string& out, bool withHeader);
     // Whether the keyword is written for this object: by its scope letter (IsScopeUsed) and,
-    // for a count the writer fills in, by its value.
-    virtual bool IsKeywordUsed(int index);
+    // for a count the writer fills in, by its value. Classes decide through IsScopeUsed, so
+    // that the writer may skip the call for the keywords that are always written.
+    virtual bool IsKeywordUsed(int index) final;
     // Moves one keyword's value between its member and text: toObject true parses text into the
     // member (reporting bad values through report), false formats the member into text. The
     // table says which member and in which form; an index outside it does nothing.

@@ -1,6 +1,7 @@
 #include "doc/Elan.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/KeywordTable.h"
@@ -101,19 +102,14 @@ void C_Doc_Elan::SetTypeDefaults() {
 
 const std::string& C_Doc_Elan::GetLabel() {
     m_label.clear();
-    m_label += "Virtual Adapter ";
-    AppendDecimal(m_label, m_nNumber);
-    m_label += " - ";
-    if (Type == ELAN_CLASSICAL_IP) {
-        m_label.append(kElanTypeWords.At(Type));
-        m_label += " (As ";
-        m_label.append(kLanTypeWords.At(LanType));
-        m_label += " NIC)";
-    } else {
-        m_label.append(kLanTypeWords.At(LanType));
-        m_label += ' ';
-        m_label.append(kElanTypeWords.At(Type));
-    }
+    CTextBuilder label(m_label);
+    label << "Virtual Adapter ";
+    label.Decimal(m_nNumber) << " - ";
+    if (Type == ELAN_CLASSICAL_IP)
+        label << kElanTypeWords.At(Type) << " (As " << kLanTypeWords.At(LanType) << " NIC)";
+    else
+        label << kLanTypeWords.At(LanType) << ' ' << kElanTypeWords.At(Type);
+    label.Flush();
     return m_label;
 }
 

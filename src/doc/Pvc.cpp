@@ -1,6 +1,7 @@
 #include "doc/Pvc.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Elan.h"
@@ -53,16 +54,14 @@ std::string C_Doc_Pvc::PvcTypeText(int32_t pvcType) {
 
 const std::string& C_Doc_Pvc::GetLabel() {
     m_label.clear();
-    m_label += "Pvc ";
-    AppendDecimal(m_label, m_nNumber);
-    m_label += ": Vpi/Vci ";
-    AppendDecimal(m_label, Vpi);
-    m_label += '/';
-    AppendDecimal(m_label, Vci);
-    if (VirtualAdapter != nullptr && VirtualAdapter->Type == ELAN_LANE) {
-        m_label += " - ";
-        m_label += PvcTypeText(PvcType);
-    }
+    CTextBuilder label(m_label);
+    label << "Pvc ";
+    label.Decimal(m_nNumber) << ": Vpi/Vci ";
+    label.Decimal(Vpi) << '/';
+    label.Decimal(Vci);
+    if (VirtualAdapter != nullptr && VirtualAdapter->Type == ELAN_LANE)
+        label << " - " << std::string_view(PvcTypeText(PvcType));
+    label.Flush();
     return m_label;
 }
 

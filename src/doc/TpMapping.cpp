@@ -1,6 +1,7 @@
 #include "doc/TpMapping.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/KeywordTable.h"
@@ -38,10 +39,10 @@ void C_Doc_TpMapping::SetDefaults() {
 
 const std::string& C_Doc_TpMapping::GetLabel() {
     m_label.clear();
-    m_label += "Traffic Profile Mapping ";
-    AppendDecimal(m_label, m_nNumber);
-    m_label += " - ";
-    m_label.append(kVcTypeWords.At(VcType));
+    CTextBuilder label(m_label);
+    label << "Traffic Profile Mapping ";
+    label.Decimal(m_nNumber) << " - " << kVcTypeWords.At(VcType);
+    label.Flush();
     return m_label;
 }
 

@@ -1,6 +1,7 @@
 #include "doc/TrafficProfile.h"
 
 #include "archive/Archive.h"
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/KeywordTable.h"
@@ -19,10 +20,9 @@ constexpr KeywordEntry kTrafficProfileKeywords[] = {
     K::Integer("MaxBurstSize", 0, &C_Doc_TrafficProfile::MaxBurstSize),
 };
 
-void AppendRate(std::string& out, const Rate& rate) {
-    AppendDecimal(out, rate.Value);
-    out += ' ';
-    out.append(kRateUnitWords.At(rate.Unit));
+// A label names the unit of every rate, cells too, unlike the file.
+void AppendRate(CTextBuilder& label, const Rate& rate) {
+    label.Decimal(rate.Value) << ' ' << kRateUnitWords.At(rate.Unit);
 }
 }  // namespace
 
@@ -46,9 +46,10 @@ void C_Doc_TrafficProfile::SetDefaults() {
 
 const std::string& C_Doc_TrafficProfile::GetLabel() {
     m_label.clear();
-    m_label += "Tp";
-    AppendDecimal(m_label, m_nNumber);
-    const char* category = nullptr;
+    CTextBuilder label(m_label);
+    label << "Tp";
+    label.Decimal(m_nNumber);
+    std::string_view category;
     bool variable = false;
     switch (DescrType) {
         case 0:
@@ -70,20 +71,20 @@ const std::string& C_Doc_TrafficProfile::GetLabel() {
             variable = true;
             break;
         default:
-            m_label += ": Unknown Traffic Type, Peak ";
-            AppendDecimal(m_label, PeakRate.Value);
-            m_label += " cells/s";
+            label << ": Unknown Traffic Type, Peak ";
+            label.Decimal(PeakRate.Value) << " cells/s";
+            label.Flush();
             return m_label;
     }
-    m_label += category;
-    AppendRate(m_label, PeakRate);
+    label << category;
+    AppendRate(label, PeakRate);
     if (variable) {
-        m_label += ", SCR ";
-        AppendRate(m_label, SustainedRate);
-        m_label += ", Burst ";
-        AppendDecimal(m_label, MaxBurstSize);
-        m_label += " cells";
+        label << ", SCR ";
+        AppendRate(label, SustainedRate);
+        label << ", Burst ";
+        label.Decimal(MaxBurstSize) << " cells";
     }
+    label.Flush();
     return m_label;
 }
 

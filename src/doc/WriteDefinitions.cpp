@@ -64,18 +64,21 @@ void CDocObject::WriteKeywordLines(std::string& out) {
         lines = m_keywordLines.data();
     }
     CValueText room;
-    for (int i = 0; i < m_nKeywords; ++i) {
-        if (!IsKeywordUsed(i)) continue;
-        const KeywordEntry& keyword = m_pKeywords[i];
-        std::string_view value = KeywordValue(keyword, room);
-        // Only a text can hold a line break; numbers and words are written without.
-        if (keyword.form == ValueForm::Text) value = KeywordLineValue(value);
-        if (value.empty()) continue;
-        if (lines != nullptr && firstLine + written <= INT32_MAX)
-            lines[i] = static_cast<int32_t>(firstLine + written);
-        AppendKeywordLine(out, indent, {keyword.name, keyword.nameLength}, value);
-        ++written;
-    }
+    {
+        CKeywordLineWriter writer(out, indent);
+        for (int i = 0; i < m_nKeywords; ++i) {
+            const KeywordEntry& keyword = m_pKeywords[i];
+            if ((keyword.scope != 0 || keyword.onlyIfNotZero) && !IsKeywordUsed(i)) continue;
+            std::string_view value = KeywordValue(keyword, room);
+            // Only a text can hold a line break; numbers and words are written without.
+            if (keyword.form == ValueForm::Text) value = KeywordLineValue(value);
+            if (value.empty()) continue;
+            if (lines != nullptr && firstLine + written <= INT32_MAX)
+                lines[i] = static_cast<int32_t>(firstLine + written);
+            writer.Line({keyword.name, keyword.nameLength}, value);
+            ++written;
+        }
+    }  // the writer hands the text back with its lines only
     if (t_pLines != nullptr) t_pLines->tally.Counted(written);
 }
 

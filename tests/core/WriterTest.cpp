@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
@@ -202,6 +205,31 @@ TEST(Writer, AValueNeverSpansLines) {
     const std::string text = doc.ConfigurationText();
     EXPECT_NE(text.find("        LanName lab\r\n        LanType"), std::string::npos) << text;
     EXPECT_EQ(text.find("AtmAddress"), std::string::npos);
+    EXPECT_EQ(test::Format(text), text);
+}
+
+// Texts of every length from one byte to well past a few lines' room, in blocks one after another,
+// so that lines fall on every boundary of the room the writer makes ahead of them.
+TEST(Writer, KeywordLinesOfAnyLengthComeOutWhole) {
+    std::string input = "DefineAdapter\n";
+    std::vector<std::string> names;
+    for (size_t length = 1; length <= 2100; length += 7) {
+        std::string name;
+        for (size_t i = 0; i < length; ++i)
+            name += static_cast<char>('a' + (length + i) % 26);
+        names.push_back(name);
+        input += "DefineVirtualAdapter\nLanName " + name + "\nEndVirtualAdapter\n";
+    }
+    input += "EndAdapter\n";
+    CNetloomDoc doc;
+    Open(doc, input);
+    const std::string text = doc.ConfigurationText();
+    size_t at = 0;
+    for (const std::string& name : names) {
+        const std::string line = "\r\n        LanName " + name + "\r\n        LanType ";
+        at = text.find(line, at);
+        ASSERT_NE(at, std::string::npos) << name.size();
+    }
     EXPECT_EQ(test::Format(text), text);
 }
 
