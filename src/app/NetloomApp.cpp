@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFont>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -73,6 +74,12 @@ bool CNetloomApp::InitInstance() {
     m_recent.Load(*settings);
     LoadOptions(*settings, m_options, m_web);
     settings.reset();
+
+    // Menus, pages and the tree are drawn without the cosmetic shaping of Latin text, which
+    // scripts that need shaping still get; set before the first widget, so that one font serves.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    QApplication::setFont(font);
 
     // The document, the main window and its tree view.
     m_view = new CNetloomView(m_doc, m_options);

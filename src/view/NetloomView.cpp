@@ -1,6 +1,7 @@
 #include "view/NetloomView.h"
 
 #include <QClipboard>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTimer>
@@ -26,6 +27,16 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* par
     auto* style = new CTreeLinesStyle;
     style->setParent(this);
     setStyle(style);
+    // The labels are Latin text: measured and drawn without the cosmetic shaping (kerning,
+    // ligatures) that is most of what fitting and painting a large tree costs. Scripts that need
+    // shaping still get it. The application's font has it already when Netloom runs; a font of
+    // the view's own would cost a second font to load.
+    if ((font().styleStrategy() & QFont::PreferNoShaping) == 0) {
+        QFont labels = font();
+        labels.setStyleStrategy(
+            QFont::StyleStrategy(labels.styleStrategy() | QFont::PreferNoShaping));
+        setFont(labels);
+    }
     setColumnCount(1);
     setHeaderHidden(true);
     header()->setSectionResizeMode(QHeaderView::Fixed);
