@@ -73,15 +73,47 @@ void CNodeTree::SetCurrentNode(QTreeWidgetItem* item) {
     m_currentNode = item ? RefOf(item) : CTreeNodeRef();
 }
 
+namespace {
+
+// A node's kind, object and image never change: held as members and answered when asked, they
+// cost the item no stored values, each a variant in a list grown one by one, on every node of
+// a rebuild.
+class CNodeItem final : public QTreeWidgetItem {
+  public:
+    CNodeItem(int kind, CDocObject* object)
+        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object) {}
+
+    QVariant data(int column, int role) const override {
+        if (column == 0) {
+            switch (role) {
+                case CNetloomView::KindRole:
+                    return m_nKind;
+                case CNetloomView::ObjectRole:
+                    return QVariant::fromValue(static_cast<void*>(m_pObject));
+                case Qt::DecorationRole: {
+                    const QVector<QIcon>& images = TreeImages();
+                    if (m_nKind >= 0 && m_nKind < images.size()) return images[m_nKind];
+                    return {};
+                }
+                default:
+                    break;
+            }
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+  private:
+    int m_nKind;
+    CDocObject* m_pObject;
+};
+
+}  // namespace
+
 QTreeWidgetItem* CNodeTree::NewNode(const std::string& text, int kind, CDocObject* object) {
     // Filled in before it joins the tree: every change to an item in the tree is reported to
-    // the view, four reports per node.
-    auto* item = new QTreeWidgetItem;
+    // the view.
+    auto* item = new CNodeItem(kind, object);
     item->setText(0, FromBytes(text));
-    const QVector<QIcon>& images = TreeImages();
-    if (kind >= 0 && kind < images.size()) item->setIcon(0, images[kind]);
-    item->setData(0, CNetloomView::KindRole, kind);
-    item->setData(0, CNetloomView::ObjectRole, QVariant::fromValue(static_cast<void*>(object)));
     m_liveItems.insert(item);
     return item;
 }
