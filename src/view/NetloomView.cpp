@@ -10,6 +10,7 @@
 #include "doc/CommandRules.h"
 #include "doc/NetloomDoc.h"
 #include "doc/ObjectLists.h"
+#include "view/LabelDelegate.h"
 #include "view/TreeImages.h"
 #include "view/TreeLinesStyle.h"
 
@@ -37,6 +38,7 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* par
             QFont::StyleStrategy(labels.styleStrategy() | QFont::PreferNoShaping));
         setFont(labels);
     }
+    setItemDelegate(new CLabelDelegate(this));
     setColumnCount(1);
     setHeaderHidden(true);
     header()->setSectionResizeMode(QHeaderView::Fixed);

@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMenu>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <climits>
+#include <cmath>
 #include <functional>
+#include <random>
 
 #include "app/MainFrame.h"
 #include "doc/Adapter.h"
@@ -189,11 +193,22 @@ TEST_F(TreeViewTest, DoubleClickEditsObjectsAndTogglesGroups) {
 
 // Every label in sight fits the column, which the horizontal scroll bar then reaches: none is
 // cut off, however the rows came into sight.
+// A row's size as the style itself makes it, whatever the view measures its rows with.
+QSize StyleSize(CNetloomView& view, const QModelIndex& index) {
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    option.widget = &view;
+    option.font = view.font();
+    option.decorationSize = view.iconSize();
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    return QStyledItemDelegate().sizeHint(option, index);
+}
+
 void ExpectShownLabelsFit(CNetloomView& view) {
     std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent, int depth) {
         for (int row = 0; row < view.model()->rowCount(parent); ++row) {
             const QModelIndex index = view.model()->index(row, 0, parent);
-            const int needed = view.sizeHintForIndex(index).width() + depth * view.indentation();
+            const int needed = StyleSize(view, index).width() + depth * view.indentation();
             EXPECT_GE(view.header()->sectionSize(0), needed)
                 << index.data().toString().toStdString();
             if (view.isExpanded(index)) walk(index, depth + 1);
@@ -237,6 +252,36 @@ TEST_F(TreeViewTest, ShownLabelsFitTheColumnAfterExpandingDeletingAndUndoing) {
     QTest::keyClick(&View(), Qt::Key_Z, Qt::ControlModifier);
     QApplication::processEvents();
     ExpectShownLabelsFit(View());
+}
+
+// The view measures its rows more cheaply than the style does; for any text a label may hold it
+// must never come out narrower, or the column would cut the label short, and never wider by
+// more than the trailing blanks that the style leaves out and a pixel or two of rounding.
+TEST_F(TreeViewTest, RowsAreMeasuredAsWideAsTheStyleDrawsThem) {
+    Open();
+    QTreeWidgetItem* lane = Node({kAdapter0, kVirtualAdapters, kLane0});
+    const QModelIndex node = View().indexFromItem(lane);
+    ASSERT_TRUE(node.isValid());
+    const QFontMetricsF metrics(View().font());
+    std::mt19937 random(12);
+    for (int i = 0; i < 400; ++i) {
+        QString text;
+        const int length = static_cast<int>(random() % 90);
+        for (int c = 0; c < length; ++c)
+            text += QLatin1Char(static_cast<char>(' ' + random() % 95));
+        if (i % 5 == 0) text += QStringLiteral("  ");
+        lane->setText(0, text);
+        const QSize measured = View().sizeHintForIndex(node);
+        const QSize style = StyleSize(View(), node);
+        int trailing = 0;
+        while (trailing < text.size() && text[text.size() - 1 - trailing] == QLatin1Char(' '))
+            ++trailing;
+        const int slack =
+            static_cast<int>(std::ceil(metrics.horizontalAdvance(text.right(trailing)))) + 3;
+        EXPECT_GE(measured.width(), style.width()) << text.toStdString();
+        EXPECT_LE(measured.width(), style.width() + slack) << text.toStdString();
+        EXPECT_EQ(measured.height(), style.height()) << text.toStdString();
+    }
 }
 
 TEST_F(TreeViewTest, ObjectWhoseGroupIsHiddenGetsItsNodeAtTheNextRebuild) {
