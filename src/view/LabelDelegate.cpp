@@ -11,8 +11,7 @@ int CLabelDelegate::TextWidth(const QString& text) const {
     return static_cast<int>(std::ceil(m_metrics.horizontalAdvance(text)));
 }
 
-QSize CLabelDelegate::sizeHint(const QStyleOptionViewItem& option,
-                               const QModelIndex& index) const {
+QSize CLabelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem row = option;
     initStyleOption(&row, index);
     // Only a plain single line of text is measured here; anything else is the style's.

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 #include <climits>
 
@@ -75,7 +76,33 @@ CNetloomView::~CNetloomView() {
     if (m_doc.View() == this) m_doc.SetView(nullptr);
 }
 
+void CNetloomView::InsertRow(QTreeWidgetItem* parent, int at, QTreeWidgetItem* item) {
+    // A row added to an open group makes the view lay out again every row it shows, which in
+    // a large tree costs far more than the edit; a row added to a closed group costs no layout.
+    // So a shown, open group below the root is closed for the insertion and opened again,
+    // which lays out its own rows only. Nothing the user sees changes: the scroll position is
+    // kept, and closing and opening the group is not a collapse or expansion to react to.
+    bool reopen = parent->isExpanded() && parent->parent() != nullptr;
+    for (const QTreeWidgetItem* p = parent->parent(); reopen && p != nullptr; p = p->parent())
+        reopen = p->isExpanded();
+    const int scrolled = verticalScrollBar()->value();
+    if (reopen) {
+        m_bReopening = true;
+        parent->setExpanded(false);
+    }
+    if (at >= 0 && at < parent->childCount())
+        parent->insertChild(at, item);
+    else
+        parent->addChild(item);
+    if (reopen) {
+        parent->setExpanded(true);
+        m_bReopening = false;
+        verticalScrollBar()->setValue(scrolled);
+    }
+}
+
 void CNetloomView::OnItemCollapsed(QTreeWidgetItem* item) {
+    if (m_bReopening) return;
     ScheduleFitColumn();
     // A selection hidden by the collapse moves up to the collapsed node: Delete, Cut and the
     // other commands must never act on an object the user can no longer see.
@@ -126,6 +153,7 @@ bool ForShownRows(QTreeWidgetItem* item, int& budget, Widen widen) {
 }  // namespace
 
 void CNetloomView::OnItemExpanded(QTreeWidgetItem* item) {
+    if (m_bReopening) return;
     // A few rows shown are measured one by one; many, by fitting the column, which measures
     // a bounded number around the rows in sight.
     int budget = 200;

@@ -132,6 +132,8 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     // is shown: one label is measured, where fitting the column measures the shown ones by
     // the thousand. The column does not narrow until it is next fitted.
     void WidenColumnFor(QTreeWidgetItem* item);
+    // Adds item under parent, at index at or last.
+    void InsertRow(QTreeWidgetItem* parent, int at, QTreeWidgetItem* item);
 
   signals:
     // The selection context was set from a new current node.
@@ -171,6 +173,7 @@ class CNetloomView : public QTreeWidget, public CTreeNodeHost, public CDocView {
     CObjectTransfer m_transfer;
     CViewPrinter m_printer;
     bool m_bFitPending = false;
+    bool m_bReopening = false;  // a group closed and opened again by InsertRow
     int m_contentWidth = 0;
     QMenu* m_contextMenu = nullptr;
     std::function<QString()> m_rootLabel;

@@ -123,10 +123,8 @@ QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::strin
     QTreeWidgetItem* item = NewNode(text, kind, object);
     if (parent == nullptr)
         m_view.addTopLevelItem(item);
-    else if (at >= 0 && at < parent->childCount())
-        parent->insertChild(at, item);
     else
-        parent->addChild(item);
+        m_view.InsertRow(parent, at, item);
     ColumnMayGrow(item);
     return item;
 }

@@ -76,6 +76,14 @@ TEST_F(EditCommandsTest, ConfirmedInsertsAddSelectedNodes) {
     EXPECT_EQ(CurrentLabel(),
               Node({kAdapter1, kVirtualAdapters, kLane3, kPvcs})->child(0)->text(0));
     EXPECT_TRUE(Doc().IsModified());
+    // The group is open now: a second PVC joins it with the first one current, and the group
+    // stays open.
+    QTreeWidgetItem* pvcs = Node({kAdapter1, kVirtualAdapters, kLane3, kPvcs});
+    ASSERT_TRUE(pvcs->isExpanded());
+    Trigger(ID_INSERT_PVC);
+    EXPECT_EQ(CurrentLabel(), QStringLiteral("Pvc 2: Vpi/Vci 0/32 - Data Direct"));
+    EXPECT_EQ(pvcs->childCount(), 2);
+    EXPECT_TRUE(pvcs->isExpanded());
 
     View().SelectNode(Node({kAdapter1, kVirtualAdapters, kLane3}));
     Trigger(ID_INSERT_MAPPING);
@@ -91,11 +99,12 @@ TEST_F(EditCommandsTest, ConfirmedInsertsAddSelectedNodes) {
     EXPECT_EQ(CurrentLabel(),
               QStringLiteral("Virtual Adapter 4 - Token-Ring MultiProtocolEncapsulation"));
     EXPECT_EQ(View().CurrentNode()->childCount(), 1) << "RFC 1483: PVC group only";
+    EXPECT_TRUE(pvcs->isExpanded()) << "what was open below the group inserted into stays open";
 
     Trigger(ID_INSERT_ADAPTER);
     EXPECT_EQ(CurrentLabel(), QStringLiteral("Physical ATM Adapter 2"));
-    EXPECT_EQ(m_editor.edited,
-              (std::vector<std::string>{"pvc", "mapping", "profile", "type", "elan", "adapter"}));
+    EXPECT_EQ(m_editor.edited, (std::vector<std::string>{"pvc", "pvc", "mapping", "profile", "type",
+                                                         "elan", "adapter"}));
     EXPECT_EQ(Caption(), QStringLiteral("ka-210x.cfg* - Netloom"));
 }
 
