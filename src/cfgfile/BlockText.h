@@ -33,6 +33,8 @@ class CKeywordLineWriter {
     CKeywordLineWriter(const CKeywordLineWriter&) = delete;
     CKeywordLineWriter& operator=(const CKeywordLineWriter&) = delete;
 
+    // keyword and value are never empty (a line without a value is not written), so neither
+    // has a null pointer for memcpy.
     void Line(std::string_view keyword, std::string_view value) {
         static_assert(sizeof kEol == 3);
         const size_t length = m_indentLength + keyword.size() + 1 + value.size() + 2;

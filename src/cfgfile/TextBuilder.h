@@ -18,6 +18,8 @@ class CTextBuilder {
     CTextBuilder& operator=(const CTextBuilder&) = delete;
 
     CTextBuilder& operator<<(std::string_view piece) {
+        // An empty view may have no data at all, which memcpy must not be given.
+        if (piece.empty()) return *this;
         if (piece.size() > Room()) {
             Flush();
             if (piece.size() > Room()) {
