@@ -71,7 +71,6 @@ class CDocObject {
     // The keyword as spelled in the table, or the empty text for an index outside it.
     const char* KeywordName(int index) const;
 
-    int32_t m_nNumber = 0;
     int32_t m_nKeywords = 0;  // the size of m_pKeywords, set with it by UseKeywords
     int32_t m_nLevel = 0;
     const KeywordEntry* m_pKeywords = nullptr;
@@ -79,7 +78,6 @@ class CDocObject {
     const char* m_pszEndKeyword = nullptr;
     int16_t m_nType = DOC_TYPE_BASE;
     std::string m_label;
-    CTreeNodeRef m_node;
 
     // Where the object stands in the file last read or saved: the line of its Define line and
     // of the keyword line that gave each value, 0 for none. An object inserted or pasted since
@@ -133,6 +131,13 @@ class CDocObject {
     // One entry per keyword of the table once any line is known, else empty. 32 bits each:
     // a file of more lines than that could not be held in memory.
     std::vector<int32_t> m_keywordLines;
+
+  public:
+    // Last, so that they share a cache line with the first member of the class: the owner
+    // pointer, which every class puts there. Renumbering reads and writes only these three,
+    // object after object, and a document of many objects is too large for the caches.
+    int32_t m_nNumber = 0;
+    CTreeNodeRef m_node;
 };
 
 }  // namespace netloom

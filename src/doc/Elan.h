@@ -33,6 +33,10 @@ class C_Doc_Elan : public CDocObject {
     // The defaults that depend on the type (LanType, MaxDataFrameSize, MtuSize).
     void SetTypeDefaults();
 
+    // First, beside the number: renumbering reads the owner and the two lists.
+    C_Doc_Adapter* Adapter = nullptr;  // owner, not owned
+    std::vector<std::unique_ptr<C_Doc_TpMapping>> Mappings;
+    std::vector<std::unique_ptr<C_Doc_Pvc>> Pvcs;
     int32_t Type = ELAN_LANE;
     int32_t AgingTime = 300;
     int32_t ArpResponseTime = 1;
@@ -61,9 +65,6 @@ class C_Doc_Elan : public CDocObject {
     int32_t PromiscuousMode = 0;
     int32_t TraceMask = 0;
     int32_t VccTimeoutPeriod = 20;
-    std::vector<std::unique_ptr<C_Doc_TpMapping>> Mappings;
-    std::vector<std::unique_ptr<C_Doc_Pvc>> Pvcs;
-    C_Doc_Adapter* Adapter = nullptr;  // owner, not owned
     CTreeNodeRef m_mappingsNode;
     CTreeNodeRef m_pvcsNode;
 

@@ -23,6 +23,7 @@ class C_Doc_Pvc : public CDocObject {
     // The connection type as the pages and the label show it: "Data Direct" for 0.
     static std::string PvcTypeText(int32_t pvcType);
 
+    C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned; first, beside the number
     std::string AtmAddress;
     int32_t PvcType = 0;
     int32_t Vpi = 0;
@@ -31,7 +32,6 @@ class C_Doc_Pvc : public CDocObject {
     std::string IpAddress;
     int32_t TrafficProfileSelector = 0;
     int32_t UserInstance = 0;
-    C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned
 
   protected:
     // By the type and encapsulation of the owning virtual adapter.

@@ -21,11 +21,11 @@ class C_Doc_TpMapping : public CDocObject {
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 
+    C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned; first, beside the number
     std::string AddressMask;
     std::string AtmAddress;
     std::string TrafficProfileList;
     int32_t VcType = 0;
-    C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned
 };
 
 // The mapping page offers LANE virtual adapters a ninth connection type, "Multicast", which

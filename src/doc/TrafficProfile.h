@@ -20,12 +20,12 @@ class C_Doc_TrafficProfile : public CDocObject {
     void SerializeFields(CArchive& ar) override;
     void SetDefaults() override;
 
+    C_Doc_Adapter* Adapter = nullptr;  // owner, not owned; first, beside the number
     int32_t DescrType = 0;
     int32_t QosClass = 0;
     Rate PeakRate;
     Rate SustainedRate;
     int32_t MaxBurstSize = 1;
-    C_Doc_Adapter* Adapter = nullptr;  // owner, not owned
 };
 
 }  // namespace netloom
