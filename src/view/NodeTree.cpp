@@ -77,15 +77,30 @@ namespace {
 
 // A node's kind, object and image never change: held as members and answered when asked, they
 // cost the item no stored values, each a variant in a list grown one by one, on every node of
-// a rebuild.
+// a rebuild. Its label is a member too: stored as the base stores it, it would cost two more
+// lists per node, made on every rebuild and freed on the next.
 class CNodeItem final : public QTreeWidgetItem {
   public:
-    CNodeItem(int kind, CDocObject* object)
-        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object) {}
+    CNodeItem(int kind, CDocObject* object, QString text)
+        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object), m_text(std::move(text)) {}
+
+    void setData(int column, int role, const QVariant& value) override {
+        if (column != 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+            QTreeWidgetItem::setData(column, role, value);
+            return;
+        }
+        QString text = value.toString();
+        if (text == m_text) return;
+        m_text = std::move(text);
+        emitDataChanged();
+    }
 
     QVariant data(int column, int role) const override {
         if (column == 0) {
             switch (role) {
+                case Qt::DisplayRole:
+                case Qt::EditRole:
+                    return m_text;
                 case CNetloomView::KindRole:
                     return m_nKind;
                 case CNetloomView::ObjectRole:
@@ -105,6 +120,7 @@ class CNodeItem final : public QTreeWidgetItem {
   private:
     int m_nKind;
     CDocObject* m_pObject;
+    QString m_text;
 };
 
 }  // namespace
@@ -112,8 +128,7 @@ class CNodeItem final : public QTreeWidgetItem {
 QTreeWidgetItem* CNodeTree::NewNode(const std::string& text, int kind, CDocObject* object) {
     // Filled in before it joins the tree: every change to an item in the tree is reported to
     // the view.
-    auto* item = new CNodeItem(kind, object);
-    item->setText(0, FromBytes(text));
+    auto* item = new CNodeItem(kind, object, FromBytes(text));
     m_liveItems.insert(item);
     return item;
 }

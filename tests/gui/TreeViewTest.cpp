@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTest>
 #include <climits>
@@ -240,9 +241,18 @@ TEST_F(TreeViewTest, ShownLabelsFitTheColumnAfterExpandingDeletingAndUndoing) {
         pvc.Vpi = pvc.Vci = INT32_MIN;
     };
     const int before = View().header()->sectionSize(0);
-    DoubleClick(lane->child(0)->child(0));
+    QTreeWidgetItem* pvc = lane->child(0)->child(0);
+    const QString oldLabel = pvc->text(0);
+    QSignalSpy changed(View().model(), &QAbstractItemModel::dataChanged);
+    DoubleClick(pvc);
     ASSERT_EQ(m_editor.edited.back(), "pvc");
     EXPECT_GT(View().header()->sectionSize(0), before);
+    // The row shows the new label: the view is told of it, and asked, gives it.
+    EXPECT_NE(pvc->text(0), oldLabel);
+    ASSERT_FALSE(changed.isEmpty());
+    const QModelIndex told = changed.back().at(0).value<QModelIndex>();
+    EXPECT_EQ(told.data(CNetloomView::ObjectRole), pvc->data(0, CNetloomView::ObjectRole));
+    EXPECT_EQ(told.data(Qt::DisplayRole).toString(), pvc->text(0));
     ExpectShownLabelsFit(View());
     // A delete renumbers and relabels the PVCs after it; undo brings the row back.
     View().SelectNode(lane->child(0)->child(0));
