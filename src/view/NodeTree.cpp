@@ -190,7 +190,11 @@ void CNodeTree::Clear() {
 
 void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
     ForgetNodes();
+    // A rebuild mostly makes as many nodes as there were: room for them at once spares the set
+    // its growing, a new table and a pass over every node each time it doubles.
+    const qsizetype nodes = m_liveItems.size();
     m_liveItems.clear();
+    m_liveItems.reserve(nodes);
     m_rootNode.Clear();
     m_view.clear();
     m_currentNode.Clear();
