@@ -2,7 +2,9 @@
 // A handle to a node of the tree view, as the core sees it: an opaque item and the view that
 // holds it. The view implements CTreeNodeHost; the core never looks inside the item.
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace netloom {
@@ -40,14 +42,30 @@ struct CTreeNodeRef {
     }
 
   private:
-    // 64-bit FNV-1a, never 0.
+    // Eight bytes a step, so that a label of forty costs five steps rather than forty. Each step
+    // maps the print so far one to one for a given word (xor, an odd multiplier, an xor-shift),
+    // so texts of one length that differ in a single word never share a print; the length
+    // goes in first. Never 0, which stands for "none known".
     static uint64_t TextPrint(const std::string& text) {
-        uint64_t hash = 14695981039346656037ull;
-        for (const char c : text) {
-            hash ^= static_cast<unsigned char>(c);
-            hash *= 1099511628211ull;
+        constexpr uint64_t kOdd = 0x9E3779B97F4A7C15ull;
+        uint64_t hash = (static_cast<uint64_t>(text.size()) + 1) * kOdd;
+        const auto step = [&hash](uint64_t word) {
+            hash = (hash ^ word) * kOdd;
+            hash ^= hash >> 32;
+        };
+        const char* at = text.data();
+        size_t left = text.size();
+        for (; left >= 8; at += 8, left -= 8) {
+            uint64_t word;
+            std::memcpy(&word, at, 8);
+            step(word);
         }
-        return hash | 1;
+        if (left > 0) {
+            uint64_t word = 0;
+            std::memcpy(&word, at, left);
+            step(word);
+        }
+        return hash != 0 ? hash : 1;
     }
 };
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
+#include <string>
 
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
@@ -55,8 +57,12 @@ TEST(Document, RenumberNumbersAndLinksEveryObject) {
 // Records the texts the document gives tree nodes.
 class CFakeTree : public CTreeNodeHost {
   public:
-    void SetNodeText(void* item, const std::string& text) override { texts[item] = text; }
+    void SetNodeText(void* item, const std::string& text) override {
+        texts[item] = text;
+        ++calls;
+    }
     std::map<void*, std::string> texts;
+    int calls = 0;
 };
 
 TEST(Document, RenumberRelabelsNodesAfterARemoval) {
@@ -78,6 +84,35 @@ TEST(Document, RenumberRelabelsNodesAfterARemoval) {
     EXPECT_EQ(tree.texts[&items[2]], "Pvc 1: Vpi/Vci 0/32");
     // The removed subtree is intact and owned by the caller.
     EXPECT_EQ(static_cast<C_Doc_Adapter*>(removed.get())->VirtualAdapters.size(), 2u);
+}
+
+// A node is relabelled by a print of its label, not by the label: over labels that each differ
+// from the last in one byte, in length or not at all (as renumbering changes them), the tree is
+// given every changed label and no unchanged one.
+TEST(Document, RelabelGivesTheTreeEveryChangedLabelAndNoOther) {
+    CFakeTree tree;
+    int item = 0;
+    CTreeNodeRef node{&item, &tree};
+    std::string label = "Virtual Adapter 12 - Token-Ring LanEmulation";
+    node.SetText(label);
+    std::mt19937 random(7);
+    int changes = 1;
+    for (int step = 0; step < 20000; ++step) {
+        const std::string before = label;
+        const unsigned pick = random() % 4;
+        if (pick == 1 && !label.empty()) {
+            char& c = label[random() % label.size()];
+            c = static_cast<char>(c == '9' ? '0' : c + 1);
+        } else if (pick == 2 && label.size() < 80) {
+            label += static_cast<char>('0' + random() % 10);
+        } else if (pick == 3 && !label.empty()) {
+            label.pop_back();
+        }
+        node.Relabel(label);
+        if (label != before) ++changes;
+        ASSERT_EQ(tree.calls, changes) << "step " << step << ": \"" << label << '"';
+        ASSERT_EQ(tree.texts[&item], label);
+    }
 }
 
 TEST(Document, AddPastedObjectFollowsTheSelectionContext) {
