@@ -26,6 +26,9 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* par
       m_tree(*this, doc, options),
       m_transfer(*this, doc, m_tree),
       m_printer(doc) {
+    // Hidden before anything lays the view out: a shown header is measured in a bold font,
+    // which would cost loading a second font at start-up for a header nobody sees.
+    setHeaderHidden(true);
     auto* style = new CTreeLinesStyle;
     style->setParent(this);
     setStyle(style);
@@ -41,7 +44,6 @@ CNetloomView::CNetloomView(CNetloomDoc& doc, CUserOptions& options, QWidget* par
     }
     setItemDelegate(new CLabelDelegate(this));
     setColumnCount(1);
-    setHeaderHidden(true);
     header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setStretchLastSection(false);
     setRootIsDecorated(false);  // the root has no button: the mouse cannot collapse it
