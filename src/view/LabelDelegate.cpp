@@ -34,9 +34,8 @@ QSize CLabelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     if (around.width() < 0) {
         // A reference text without blanks at its ends. The style lays text out in fractions of
         // a pixel that the metrics may round the other way, for the reference as for a label,
-        // so two pixels more are allowed; and
-        // the style leaves out a label's trailing blanks, which the metrics count. A measured
-        // row is so never narrower than the style draws it.
+        // so two pixels more are allowed; and the style leaves out a label's trailing blanks,
+        // which the metrics count. A measured row is so never narrower than the style draws it.
         QStyleOptionViewItem reference = row;
         reference.text = QStringLiteral("Netloom 0123456789");
         const QSize measured =

@@ -126,7 +126,7 @@ class CNodeItem final : public QTreeWidgetItem {
 }  // namespace
 
 QTreeWidgetItem* CNodeTree::NewNode(const std::string& text, int kind, CDocObject* object) {
-    // Filled in before it joins the tree: every change to an item in the tree is reported to
+    // Made whole before it joins the tree: every change to an item in the tree is reported to
     // the view.
     auto* item = new CNodeItem(kind, object, FromBytes(text));
     m_liveItems.insert(item);
