@@ -5,16 +5,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QStatusBar>
-#include <QStyleFactory>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/AppOptions.h"
 #include "app/CommandTable.h"
+#include "app/FrameStyle.h"
 #include "app/KeyIndicators.h"
 #include "app/ProblemsDock.h"
 #include "app/RecentFileList.h"
@@ -58,28 +56,6 @@ constexpr int kToolbarLayout[] = {
 
 QKeySequence Keys(QKeyCombination combination) {
     return QKeySequence(combination);
-}
-
-// The program's menus let the pointer rest on a disabled item, so that the status bar shows
-// its prompt like any other item's; choosing it still does nothing.
-class CMenuStyle : public QProxyStyle {
-  public:
-    CMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-// One for the whole run, owned by the application so that it outlives every menu.
-QStyle* MenuStyle() {
-    static QPointer<CMenuStyle> style;
-    if (style.isNull()) {
-        style = new CMenuStyle;
-        style->setParent(QCoreApplication::instance());
-    }
-    return style;
 }
 
 }  // namespace
@@ -142,7 +118,7 @@ QAction* CMainFrame::AddItem(QMenu* menu, int id, const QString& text,
 
 QMenu* CMainFrame::AddMenu(QMenu* parent, const QString& title) {
     QMenu* menu = parent ? parent->addMenu(title) : menuBar()->addMenu(title);
-    menu->setStyle(MenuStyle());
+    menu->setStyle(FrameStyle());
     connect(menu, &QMenu::aboutToShow, &m_commands, &CCommandTable::UpdateAll);
     return menu;
 }
@@ -241,6 +217,7 @@ bool CMainFrame::CreateToolBar() {
     if (images.size() != kButtonCount) return false;
     m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setStyle(FrameStyle());
     m_toolBar->setIconSize(kButtonSize);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setFloatable(true);
@@ -272,7 +249,7 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::CreateContextMenu() {
     // Menu 134: its one submenu is what a right click on a node shows.
     m_contextMenu = new QMenu(this);
-    m_contextMenu->setStyle(MenuStyle());
+    m_contextMenu->setStyle(FrameStyle());
     connect(m_contextMenu, &QMenu::aboutToShow, &m_commands, &CCommandTable::UpdateAll);
     QMenu* insert = AddMenu(m_contextMenu, QStringLiteral("&Insert"));
     for (int id : {ID_INSERT_ADAPTER, ID_INSERT_TRAFFIC_PROFILE, ID_INSERT_VIRTUAL_ADAPTER,

@@ -1,10 +1,13 @@
 // The main window's furniture: menus, toolbar, accelerators, status bar, the Web menu with its
 // site choice and pages, the About box and the manual.
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -178,6 +181,23 @@ TEST_F(MainFrameTest, ToolbarButtonsInOrderWithTheirPictures) {
         EXPECT_TRUE(picture(QSize(32, 30)) == large.copy(image * 32, 0, 32, 30))
             << a->toolTip().toStdString();
         ++image;
+    }
+
+    // The bar, wider and taller than the tiles its background is painted in, looks pixel for
+    // pixel as the application's own style paints it, along the top and down the left side.
+    CMainFrame* frame = App().MainFrame();
+    frame->resize(900, 700);
+    QStyle* framed = bar->style();
+    ASSERT_NE(framed, QApplication::style());
+    for (Qt::ToolBarArea area : {Qt::LeftToolBarArea, Qt::TopToolBarArea}) {
+        frame->addToolBar(area, bar);
+        frame->layout()->activate();
+        EXPECT_GT(std::max(bar->width(), bar->height()), 400);
+        const QImage tiled = bar->grab().toImage();
+        bar->setStyle(nullptr);
+        const QImage plain = bar->grab().toImage();
+        bar->setStyle(framed);
+        EXPECT_TRUE(tiled == plain) << area;
     }
 
     Trigger(ID_VIEW_TOOLBAR);
