@@ -56,13 +56,11 @@ void C_Doc_Adapter::SetDefaults() {
     UniVersion = 0;
 }
 
-const std::string& C_Doc_Adapter::GetLabel() {
-    m_label.clear();
-    CTextBuilder label(m_label);
+void C_Doc_Adapter::AppendLabel(std::string& out) const {
+    CTextBuilder label(out);
     label << "Physical ATM Adapter ";
     label.Decimal(m_nNumber);
     label.Flush();
-    return m_label;
 }
 
 bool C_Doc_Adapter::EditProperties() {

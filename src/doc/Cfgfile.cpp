@@ -18,9 +18,8 @@ C_Doc_Cfgfile::~C_Doc_Cfgfile() {
     DeleteContents();
 }
 
-const std::string& C_Doc_Cfgfile::GetLabel() {
-    m_label = m_name;
-    return m_label;
+void C_Doc_Cfgfile::AppendLabel(std::string& out) const {
+    out += m_name;
 }
 
 bool C_Doc_Cfgfile::EditProperties() {

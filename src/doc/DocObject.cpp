@@ -12,11 +12,16 @@
 
 namespace netloom {
 
-CDocObject::CDocObject() : m_label("Document Object") {}
+CDocObject::CDocObject() = default;
 
 void CDocObject::Serialize(CArchive&) {}
 const std::string& CDocObject::GetLabel() {
+    m_label.clear();
+    AppendLabel(m_label);
     return m_label;
+}
+void CDocObject::AppendLabel(std::string& out) const {
+    out += "Document Object";
 }
 bool CDocObject::EditProperties() {
     return false;

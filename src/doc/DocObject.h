@@ -45,7 +45,11 @@ class CDocObject {
     CDocObject& operator=(const CDocObject&) = delete;
 
     virtual void Serialize(CArchive& ar);
+    // The label, made afresh in a member of the object; valid until the next call.
     virtual const std::string& GetLabel();
+    // Appends the label to out: for a caller that only looks at the label, such as renumbering,
+    // which may then keep one string for every object rather than touch each object's own.
+    virtual void AppendLabel(std::string& out) const;
     virtual void ReadDefinition(CConfigReader& ar);
     virtual bool EditProperties();
     virtual void WriteDefinition(std::string& out, bool withHeader);

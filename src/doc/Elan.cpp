@@ -100,9 +100,8 @@ void C_Doc_Elan::SetTypeDefaults() {
     }
 }
 
-const std::string& C_Doc_Elan::GetLabel() {
-    m_label.clear();
-    CTextBuilder label(m_label);
+void C_Doc_Elan::AppendLabel(std::string& out) const {
+    CTextBuilder label(out);
     label << "Virtual Adapter ";
     label.Decimal(m_nNumber) << " - ";
     if (Type == ELAN_CLASSICAL_IP)
@@ -110,7 +109,6 @@ const std::string& C_Doc_Elan::GetLabel() {
     else
         label << kLanTypeWords.At(LanType) << ' ' << kElanTypeWords.At(Type);
     label.Flush();
-    return m_label;
 }
 
 bool C_Doc_Elan::EditProperties() {

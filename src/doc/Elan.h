@@ -23,7 +23,7 @@ class C_Doc_Elan : public CDocObject {
     ~C_Doc_Elan() override;
 
     void Serialize(CArchive& ar) override;
-    const std::string& GetLabel() override;
+    void AppendLabel(std::string& out) const override;
     void ReadDefinition(CConfigReader& ar) override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;

@@ -96,9 +96,14 @@ namespace {
 
 // A label is made only for an object the tree shows: a document read without a view (loomcfg,
 // the checks) has no use for a hundred thousand labels made on every renumbering, and every
-// other reader of a label makes it afresh through GetLabel.
-void RelabelNode(CDocObject& object) {
-    if (object.m_node.IsSet()) object.m_node.Relabel(object.GetLabel());
+// other reader of a label makes it afresh through GetLabel. The labels are made in one string,
+// which stays in the fastest cache, rather than in each object's own, which in a large
+// configuration is a miss in memory for every object.
+void RelabelNode(CDocObject& object, std::string& label) {
+    if (!object.m_node.IsSet()) return;
+    label.clear();
+    object.AppendLabel(label);
+    object.m_node.Relabel(label);
 }
 
 }  // namespace
@@ -106,31 +111,32 @@ void RelabelNode(CDocObject& object) {
 void CNetloomDoc::Renumber() {
     int32_t adapterNumber = 0;
     int32_t elanNumber = 0;
+    std::string label;
     for (auto& adapter : m_cfgfile.Adapters) {
         adapter->m_nNumber = adapterNumber++;
-        RelabelNode(*adapter);
+        RelabelNode(*adapter, label);
         int32_t profileNumber = 0;
         for (auto& profile : adapter->TrafficProfiles) {
             profile->m_nNumber = profileNumber++;
             profile->Adapter = adapter.get();
-            RelabelNode(*profile);
+            RelabelNode(*profile, label);
         }
         int32_t pvcNumber = 0;
         int32_t mappingNumber = 0;
         for (auto& elan : adapter->VirtualAdapters) {
             elan->m_nNumber = elanNumber++;
             elan->Adapter = adapter.get();
-            RelabelNode(*elan);
+            RelabelNode(*elan, label);
             // After the owner's own fields: a PVC's label depends on its owner's type.
             for (auto& pvc : elan->Pvcs) {
                 pvc->m_nNumber = pvcNumber++;
                 pvc->VirtualAdapter = elan.get();
-                RelabelNode(*pvc);
+                RelabelNode(*pvc, label);
             }
             for (auto& mapping : elan->Mappings) {
                 mapping->m_nNumber = mappingNumber++;
                 mapping->VirtualAdapter = elan.get();
-                RelabelNode(*mapping);
+                RelabelNode(*mapping, label);
             }
         }
     }

@@ -52,9 +52,8 @@ std::string C_Doc_Pvc::PvcTypeText(int32_t pvcType) {
     return std::string(kPvcTypeWords.At(pvcType));
 }
 
-const std::string& C_Doc_Pvc::GetLabel() {
-    m_label.clear();
-    CTextBuilder label(m_label);
+void C_Doc_Pvc::AppendLabel(std::string& out) const {
+    CTextBuilder label(out);
     label << "Pvc ";
     label.Decimal(m_nNumber) << ": Vpi/Vci ";
     label.Decimal(Vpi) << '/';
@@ -62,7 +61,6 @@ const std::string& C_Doc_Pvc::GetLabel() {
     if (VirtualAdapter != nullptr && VirtualAdapter->Type == ELAN_LANE)
         label << " - " << std::string_view(PvcTypeText(PvcType));
     label.Flush();
-    return m_label;
 }
 
 bool C_Doc_Pvc::EditProperties() {

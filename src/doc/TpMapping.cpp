@@ -37,13 +37,11 @@ void C_Doc_TpMapping::SetDefaults() {
     VcType = 0;
 }
 
-const std::string& C_Doc_TpMapping::GetLabel() {
-    m_label.clear();
-    CTextBuilder label(m_label);
+void C_Doc_TpMapping::AppendLabel(std::string& out) const {
+    CTextBuilder label(out);
     label << "Traffic Profile Mapping ";
     label.Decimal(m_nNumber) << " - " << kVcTypeWords.At(VcType);
     label.Flush();
-    return m_label;
 }
 
 bool C_Doc_TpMapping::EditProperties() {

@@ -15,7 +15,7 @@ class C_Doc_TpMapping : public CDocObject {
     C_Doc_TpMapping();
 
     void Serialize(CArchive& ar) override;
-    const std::string& GetLabel() override;
+    void AppendLabel(std::string& out) const override;
     bool EditProperties() override;
     void WriteDefinition(std::string& out, bool withHeader) override;
     void SerializeFields(CArchive& ar) override;

@@ -44,9 +44,8 @@ void C_Doc_TrafficProfile::SetDefaults() {
     MaxBurstSize = 1;
 }
 
-const std::string& C_Doc_TrafficProfile::GetLabel() {
-    m_label.clear();
-    CTextBuilder label(m_label);
+void C_Doc_TrafficProfile::AppendLabel(std::string& out) const {
+    CTextBuilder label(out);
     label << "Tp";
     label.Decimal(m_nNumber);
     std::string_view category;
@@ -74,7 +73,7 @@ const std::string& C_Doc_TrafficProfile::GetLabel() {
             label << ": Unknown Traffic Type, Peak ";
             label.Decimal(PeakRate.Value) << " cells/s";
             label.Flush();
-            return m_label;
+            return;
     }
     label << category;
     AppendRate(label, PeakRate);
@@ -85,7 +84,6 @@ const std::string& C_Doc_TrafficProfile::GetLabel() {
         label.Decimal(MaxBurstSize) << " cells";
     }
     label.Flush();
-    return m_label;
 }
 
 bool C_Doc_TrafficProfile::EditProperties() {
