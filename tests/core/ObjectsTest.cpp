@@ -12,10 +12,20 @@
 namespace netloom {
 namespace {
 
+// The label GetLabel makes, checked to be what AppendLabel adds to text already there (as the
+// renumbering does, into one string kept for every object).
+std::string Label(CDocObject& object) {
+    std::string appended = "|";
+    object.AppendLabel(appended);
+    const std::string label = object.GetLabel();
+    EXPECT_EQ(appended, "|" + label);
+    return label;
+}
+
 TEST(Objects, BareBaseObject) {
     CDocObject object;
     EXPECT_EQ(object.m_nType, -1);
-    EXPECT_EQ(object.GetLabel(), "Document Object");
+    EXPECT_EQ(Label(object), "Document Object");
     EXPECT_EQ(object.m_nKeywords, 0);
     EXPECT_FALSE(object.EditProperties());
     std::string out;
@@ -51,30 +61,30 @@ TEST(Objects, TypeCodesLevelsAndSections) {
 TEST(Objects, TrafficProfileLabels) {
     C_Doc_TrafficProfile t;
     t.m_nNumber = 4;
-    EXPECT_EQ(t.GetLabel(), "Tp4: UBR (Best Effort), PCR 353208 Cells");
+    EXPECT_EQ(Label(t), "Tp4: UBR (Best Effort), PCR 353208 Cells");
     t.DescrType = 1;
     t.PeakRate = {20, RATE_MBPS};
-    EXPECT_EQ(t.GetLabel(), "Tp4: CBR, PCR 20 Mbps");
+    EXPECT_EQ(Label(t), "Tp4: CBR, PCR 20 Mbps");
     t.DescrType = 2;
     t.SustainedRate = {5, RATE_KBPS};
     t.MaxBurstSize = 100;
-    EXPECT_EQ(t.GetLabel(), "Tp4: VBR (No Clp), PCR 20 Mbps, SCR 5 Kbps, Burst 100 cells");
+    EXPECT_EQ(Label(t), "Tp4: VBR (No Clp), PCR 20 Mbps, SCR 5 Kbps, Burst 100 cells");
     t.DescrType = 3;
-    EXPECT_EQ(t.GetLabel(), "Tp4: VBR (Clp, No Tagging), PCR 20 Mbps, SCR 5 Kbps, Burst 100 cells");
+    EXPECT_EQ(Label(t), "Tp4: VBR (Clp, No Tagging), PCR 20 Mbps, SCR 5 Kbps, Burst 100 cells");
     t.DescrType = 4;
-    EXPECT_EQ(t.GetLabel(), "Tp4: VBR (Clp, Tagging), PCR 20 Mbps, SCR 5 Kbps, Burst 100 cells");
+    EXPECT_EQ(Label(t), "Tp4: VBR (Clp, Tagging), PCR 20 Mbps, SCR 5 Kbps, Burst 100 cells");
     t.DescrType = 17;
-    EXPECT_EQ(t.GetLabel(), "Tp4: Unknown Traffic Type, Peak 20 cells/s");
+    EXPECT_EQ(Label(t), "Tp4: Unknown Traffic Type, Peak 20 cells/s");
 }
 
 TEST(Objects, VirtualAdapterLabelsAndTypeDefaults) {
     C_Doc_Elan lane(ELAN_LANE);
-    EXPECT_EQ(lane.GetLabel(), "Virtual Adapter 0 - Ethernet LanEmulation");
+    EXPECT_EQ(Label(lane), "Virtual Adapter 0 - Ethernet LanEmulation");
     C_Doc_Elan clip(ELAN_CLASSICAL_IP);
     clip.m_nNumber = 1;
-    EXPECT_EQ(clip.GetLabel(), "Virtual Adapter 1 - ClassicalIp (As Token-Ring NIC)");
+    EXPECT_EQ(Label(clip), "Virtual Adapter 1 - ClassicalIp (As Token-Ring NIC)");
     C_Doc_Elan mpoa(ELAN_RFC1483);
-    EXPECT_EQ(mpoa.GetLabel(), "Virtual Adapter 0 - Token-Ring MultiProtocolEncapsulation");
+    EXPECT_EQ(Label(mpoa), "Virtual Adapter 0 - Token-Ring MultiProtocolEncapsulation");
     EXPECT_EQ(lane.MaxDataFrameSize, 1516);
     EXPECT_EQ(lane.MtuSize, 1516);
     EXPECT_EQ(clip.MaxDataFrameSize, 8192);
@@ -86,20 +96,20 @@ TEST(Objects, VirtualAdapterLabelsAndTypeDefaults) {
 TEST(Objects, PvcAndMappingLabels) {
     C_Doc_Pvc pvc;
     pvc.m_nNumber = 2;
-    EXPECT_EQ(pvc.GetLabel(), "Pvc 2: Vpi/Vci 0/32");  // no owner yet
+    EXPECT_EQ(Label(pvc), "Pvc 2: Vpi/Vci 0/32");  // no owner yet
     C_Doc_Elan lane(ELAN_LANE);
     pvc.VirtualAdapter = &lane;
-    EXPECT_EQ(pvc.GetLabel(), "Pvc 2: Vpi/Vci 0/32 - Data Direct");
+    EXPECT_EQ(Label(pvc), "Pvc 2: Vpi/Vci 0/32 - Data Direct");
     pvc.PvcType = 1;
-    EXPECT_EQ(pvc.GetLabel(), "Pvc 2: Vpi/Vci 0/32 - ControlDirect");
+    EXPECT_EQ(Label(pvc), "Pvc 2: Vpi/Vci 0/32 - ControlDirect");
     C_Doc_Elan clip(ELAN_CLASSICAL_IP);
     pvc.VirtualAdapter = &clip;
-    EXPECT_EQ(pvc.GetLabel(), "Pvc 2: Vpi/Vci 0/32");
+    EXPECT_EQ(Label(pvc), "Pvc 2: Vpi/Vci 0/32");
 
     C_Doc_TpMapping m;
-    EXPECT_EQ(m.GetLabel(), "Traffic Profile Mapping 0 - AnyType");
+    EXPECT_EQ(Label(m), "Traffic Profile Mapping 0 - AnyType");
     m.VcType = kVcTypeMulticast;
-    EXPECT_EQ(m.GetLabel(), "Traffic Profile Mapping 0 - ");
+    EXPECT_EQ(Label(m), "Traffic Profile Mapping 0 - ");
 }
 
 TEST(Objects, KeywordScopeOfVirtualAdapters) {
