@@ -28,23 +28,22 @@ class CQuitOnFirstPaint : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && m_window != nullptr && watched == m_window.data()) {
             m_window = nullptr;
-            QTimer::singleShot(0, [] {
-                ReportShown();
-                QCoreApplication::exit(0);
-            });
+            QTimer::singleShot(0, [] { QCoreApplication::exit(ReportShown() ? 0 : 5); });
         }
         return QObject::eventFilter(watched, event);
     }
 
   private:
-    static void ReportShown() {
+    // False when the byte could not be written, which the caller reports as exit code 5.
+    static bool ReportShown() {
         const QByteArray fd = qgetenv("NETLOOM_BENCH_SHOWN_FD");
         bool number = false;
         const int descriptor = fd.toInt(&number);
-        if (!number || descriptor < 0) return;
+        if (!number || descriptor < 0) return true;
         const char shown = '1';
-        if (::write(descriptor, &shown, 1) != 1) QCoreApplication::exit(5);
+        const bool written = ::write(descriptor, &shown, 1) == 1;
         ::close(descriptor);
+        return written;
     }
 
     QPointer<QWidget> m_window;

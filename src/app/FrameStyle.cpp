@@ -15,9 +15,9 @@ namespace {
 // any other item's; choosing it still does nothing.
 //
 // The tool bar's background is painted in tiles. Its bevel lines run the width of the window,
-// and the raster engine, given a line of a hundred pixels or more, splits the blending between
-// the threads of the application's pool: each full repaint of the bar (the first one at
-// start-up too) woke those threads some twenty times for a few microseconds of work each. A
+// and the raster engine, given a line of about a hundred pixels or more, splits the blending
+// between the threads of the application's pool: each full repaint of the bar (the first one
+// at start-up too) woke those threads some twenty times for a few microseconds of work each. A
 // tile is narrower than that; the tiles do not overlap, and each paints from the same option.
 class CFrameStyle : public QProxyStyle {
   public:
