@@ -7,13 +7,6 @@
 
 namespace netloom {
 
-void AppendBlockOpening(std::string& out, std::string_view indent, std::string_view label,
-                        std::string_view section) {
-    CTextBuilder line(out);
-    line << kEol << indent << "; " << label << kEol << indent << "Define" << section;
-    line.Flush();
-}
-
 void AppendBlockClosing(std::string& out, std::string_view indent, std::string_view section) {
     CTextBuilder line(out);
     line << indent << "End" << section << kEol;

@@ -11,10 +11,6 @@ namespace netloom {
 
 inline constexpr char kEol[] = "\r\n";
 
-// A blank line, the label's comment and "Define<section>", without the line's end: a block's
-// Define line may carry more (a virtual adapter's type word).
-void AppendBlockOpening(std::string& out, std::string_view indent, std::string_view label,
-                        std::string_view section);
 // "End<section>" and its line end.
 void AppendBlockClosing(std::string& out, std::string_view indent, std::string_view section);
 

@@ -2,6 +2,7 @@
 // order, each block in the file's text form.
 
 #include "cfgfile/BlockText.h"
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Adapter.h"
@@ -48,6 +49,23 @@ void NoteDefineLine(CDocObject& object) {
     object.SetLinesGeneration(t_pLines->generation);
 }
 
+// A blank line, the comment with the object's label and "Define<section>", without the line's
+// end: a block's Define line may carry more (a virtual adapter's type word). The label is made
+// straight into the text: made in the object's own string first, it would cost a copy and, in
+// a large configuration, a miss in memory for every object.
+void AppendOpening(std::string& out, std::string_view indent, const CDocObject& object,
+                   std::string_view section) {
+    {
+        CTextBuilder start(out);
+        start << kEol << indent << "; ";
+        start.Flush();
+    }
+    object.AppendLabel(out);
+    CTextBuilder define(out);
+    define << kEol << indent << "Define" << section;
+    define.Flush();
+}
+
 }  // namespace
 
 void CDocObject::WriteKeywordLines(std::string& out) {
@@ -85,7 +103,7 @@ void CDocObject::WriteKeywordLines(std::string& out) {
 void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
     const std::string_view indent = Indent();
     if (withHeader) {
-        AppendBlockOpening(out, indent, GetLabel(), m_pszSection ? m_pszSection : "");
+        AppendOpening(out, indent, *this, m_pszSection ? m_pszSection : "");
         NoteDefineLine(*this);
         out += kEol;
     }
@@ -95,7 +113,7 @@ void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
 
 void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
     out += "; ";
-    out += GetLabel();
+    AppendLabel(out);
     out += kEol;
     out += "Define";
     out += m_pszSection;
@@ -118,7 +136,7 @@ void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
 void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
     const std::string_view indent = Indent();
     if (withHeader) {
-        AppendBlockOpening(out, indent, GetLabel(), m_pszSection);
+        AppendOpening(out, indent, *this, m_pszSection);
         NoteDefineLine(*this);
         out += ' ';
         out.append(kElanTypeWords.At(Type));
