@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <vector>
 
 #include "app/MainFrame.h"
 #include "doc/Adapter.h"
@@ -291,6 +292,48 @@ TEST_F(TreeViewTest, RowsAreMeasuredAsWideAsTheStyleDrawsThem) {
         EXPECT_GE(measured.width(), style.width()) << text.toStdString();
         EXPECT_LE(measured.width(), style.width() + slack) << text.toStdString();
         EXPECT_EQ(measured.height(), style.height()) << text.toStdString();
+    }
+}
+
+// The view draws the text of plain rows itself; what shows must be what the style draws, for
+// any label, cut short or not, selected or not, with the rows' images and lines around it.
+TEST_F(TreeViewTest, RowsArePaintedAsTheStyleDrawsThem) {
+    Open();
+    View().expandAll();
+    std::vector<QTreeWidgetItem*> rows;
+    std::function<void(QTreeWidgetItem*)> collect = [&](QTreeWidgetItem* item) {
+        rows.push_back(item);
+        for (int i = 0; i < item->childCount(); ++i)
+            collect(item->child(i));
+    };
+    collect(View().topLevelItem(0));
+    QStyledItemDelegate styleOnly;
+    QAbstractItemDelegate* own = View().itemDelegate();
+    std::mt19937 random(31);
+    for (int round = 0; round < 8; ++round) {
+        for (QTreeWidgetItem* row : rows) {
+            QString text;
+            const int length = 1 + static_cast<int>(random() % 40);
+            for (int c = 0; c < length; ++c)
+                text += QLatin1Char(static_cast<char>(' ' + random() % 95));
+            if (random() % 8 == 0) text += QChar(0xe9);  // beyond ASCII: the style's to draw
+            row->setText(0, text);
+        }
+        View().SelectNode(rows[random() % rows.size()]);
+        // Every other round the window is narrower than most labels, which the style cuts short.
+        View().window()->resize(round % 2 == 0 ? 700 : 300, 500);
+        if (round % 2 != 0) View().header()->resizeSection(0, 200);
+        QApplication::processEvents();
+        const QImage ours = View().viewport()->grab().toImage();
+        View().setItemDelegate(&styleOnly);
+        const QImage style = View().viewport()->grab().toImage();
+        View().setItemDelegate(own);
+        ASSERT_EQ(ours.size(), style.size());
+        int differing = 0;
+        for (int y = 0; y < ours.height(); ++y)
+            for (int x = 0; x < ours.width(); ++x)
+                differing += ours.pixel(x, y) != style.pixel(x, y) ? 1 : 0;
+        EXPECT_EQ(differing, 0) << "round " << round;
     }
 }
 
