@@ -6,12 +6,16 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QTest>
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -295,9 +299,24 @@ TEST_F(TreeViewTest, RowsAreMeasuredAsWideAsTheStyleDrawsThem) {
     }
 }
 
-// The view draws the text of plain rows itself; what shows must be what the style draws, for
-// any label, cut short or not, selected or not, with the rows' images and lines around it.
-TEST_F(TreeViewTest, RowsArePaintedAsTheStyleDrawsThem) {
+// The branches as the classic style draws them, each on its own, around the application's.
+class CClassicBranches : public QProxyStyle {
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_IndicatorBranch)
+            m_classic->drawPrimitive(element, option, painter, widget);
+        else
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+  private:
+    std::unique_ptr<QStyle> m_classic{QStyleFactory::create(QStringLiteral("Windows"))};
+};
+
+// The view draws the text of plain rows and its branches' lines itself; what shows must be what
+// the styles draw, for any label, cut short or not, selected or not, scrolled to any row.
+TEST_F(TreeViewTest, RowsArePaintedAsTheStylesDrawThem) {
     Open();
     View().expandAll();
     std::vector<QTreeWidgetItem*> rows;
@@ -308,7 +327,9 @@ TEST_F(TreeViewTest, RowsArePaintedAsTheStyleDrawsThem) {
     };
     collect(View().topLevelItem(0));
     QStyledItemDelegate styleOnly;
-    QAbstractItemDelegate* own = View().itemDelegate();
+    CClassicBranches classic;
+    QAbstractItemDelegate* ownDelegate = View().itemDelegate();
+    QStyle* ownStyle = View().style();
     std::mt19937 random(31);
     for (int round = 0; round < 8; ++round) {
         for (QTreeWidgetItem* row : rows) {
@@ -321,20 +342,28 @@ TEST_F(TreeViewTest, RowsArePaintedAsTheStyleDrawsThem) {
         }
         View().SelectNode(rows[random() % rows.size()]);
         // Every other round the window is narrower than most labels, which the style cuts short.
-        View().window()->resize(round % 2 == 0 ? 700 : 300, 500);
+        View().window()->resize(round % 2 == 0 ? 700 : 300, 220);
         if (round % 2 != 0) View().header()->resizeSection(0, 200);
+        View().verticalScrollBar()->setValue(round);
+        // An odd indentation puts the branches' dotted lines at every place of their pattern.
+        View().setIndentation(round % 4 < 2 ? 20 : 19);
+        // The column's fit comes in the next turn of the event loop, the scroll bars after it.
+        QApplication::processEvents();
         QApplication::processEvents();
         const QImage ours = View().viewport()->grab().toImage();
         View().setItemDelegate(&styleOnly);
-        const QImage style = View().viewport()->grab().toImage();
-        View().setItemDelegate(own);
-        ASSERT_EQ(ours.size(), style.size());
+        View().setStyle(&classic);
+        const QImage styles = View().viewport()->grab().toImage();
+        View().setStyle(ownStyle);
+        View().setItemDelegate(ownDelegate);
+        ASSERT_EQ(ours.size(), styles.size());
         int differing = 0;
         for (int y = 0; y < ours.height(); ++y)
             for (int x = 0; x < ours.width(); ++x)
-                differing += ours.pixel(x, y) != style.pixel(x, y) ? 1 : 0;
+                differing += ours.pixel(x, y) != styles.pixel(x, y) ? 1 : 0;
         EXPECT_EQ(differing, 0) << "round " << round;
     }
+    EXPECT_GT(View().verticalScrollBar()->maximum(), 4) << "the rows are to scroll";
 }
 
 TEST_F(TreeViewTest, ObjectWhoseGroupIsHiddenGetsItsNodeAtTheNextRebuild) {
