@@ -11,10 +11,6 @@ namespace netloom {
 
 namespace {
 
-// Room for every row a fit measures, several times over; past it the widths start again, so
-// that labels since changed or deleted cannot pile up.
-constexpr qsizetype kKeptTextWidths = 8192;
-
 const QStyle* StyleOf(const QStyleOptionViewItem& row) {
     return row.widget != nullptr ? row.widget->style() : QApplication::style();
 }
@@ -27,18 +23,17 @@ void CLabelDelegate::UseMeasuresFor(const QStyleOptionViewItem& row, const QStyl
     m_font = row.font;
     m_imageSize = row.decorationSize;
     m_metrics = QFontMetricsF(row.font);
-    m_textWidths.clear();
+    m_textWidths.Clear();
     m_around[0] = m_around[1] = QSize(-1, -1);
     m_lineHeight = -1;
     m_textPlaces[0] = m_textPlaces[1] = CTextPlace();
 }
 
 int CLabelDelegate::TextWidth(const QString& text) const {
-    const auto known = m_textWidths.constFind(text);
-    if (known != m_textWidths.cend()) return known.value();
-    if (m_textWidths.size() >= kKeptTextWidths) m_textWidths.clear();
+    const int known = m_textWidths.Find(text);
+    if (known >= 0) return known;
     const int width = static_cast<int>(std::ceil(m_metrics.horizontalAdvance(text)));
-    m_textWidths.insert(text, width);
+    m_textWidths.Keep(text, width);
     return width;
 }
 

@@ -8,10 +8,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QMargins>
 #include <QString>
 #include <QStyledItemDelegate>
+
+#include "view/TextWidths.h"
 
 namespace netloom {
 
@@ -56,7 +57,7 @@ class CLabelDelegate : public QStyledItemDelegate {
     // a group opened or closed, a subtree added) mostly the same labels again; so does every
     // paint. Measuring one shapes its text; looking it up here costs a hash of it. Kept for the
     // metrics above only.
-    mutable QHash<QString, int> m_textWidths;
+    mutable CTextWidths m_textWidths;
 };
 
 }  // namespace netloom

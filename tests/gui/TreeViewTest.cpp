@@ -15,6 +15,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <vector>
@@ -27,6 +28,7 @@
 #include "doc/UserOptions.h"
 #include "gui/GuiTestSupport.h"
 #include "view/NetloomView.h"
+#include "view/TextWidths.h"
 
 namespace netloom::test {
 namespace {
@@ -297,6 +299,37 @@ TEST_F(TreeViewTest, RowsAreMeasuredAsWideAsTheStyleDrawsThem) {
         EXPECT_LE(measured.width(), style.width() + slack) << text.toStdString();
         EXPECT_EQ(measured.height(), style.height()) << text.toStdString();
     }
+}
+
+// The widths kept for the tree's labels answer for the very text they were kept for, never for
+// another (however alike), also when the table fills and starts again.
+TEST(TextWidthsTest, KeptWidthsAnswerForTheirOwnTextOnly) {
+    CTextWidths widths;
+    std::map<QString, int> kept;
+    std::mt19937 random(5);
+    for (int i = 0; i < 40000; ++i) {
+        QString text;
+        const int length = static_cast<int>(random() % 6);
+        for (int c = 0; c < length; ++c)
+            text += QChar(
+                static_cast<char16_t>(u'a' + random() % 5 + (random() % 50 == 0 ? 0x100 : 0)));
+        const int found = widths.Find(text);
+        const auto known = kept.find(text);
+        if (found >= 0) {
+            ASSERT_NE(known, kept.end()) << text.toStdString();
+            ASSERT_EQ(found, known->second) << text.toStdString();
+            continue;
+        }
+        const int width = static_cast<int>(random() % 1000);
+        widths.Keep(text, width);
+        kept[text] = width;
+        ASSERT_EQ(widths.Find(text), width) << text.toStdString();
+    }
+    // The texts above are far fewer than the table holds; many more make it start again.
+    for (int i = 0; i < 20000; ++i)
+        widths.Keep(QString::number(i), i);
+    EXPECT_EQ(widths.Find(QString::number(19999)), 19999);
+    EXPECT_EQ(widths.Find(QStringLiteral("1999")), -1);
 }
 
 // The branches as the classic style draws them, each on its own, around the application's.
