@@ -54,6 +54,15 @@ QTreeWidgetItem* CNodeTree::LatestSelection() const {
     return m_selectionBatch > 0 ? m_batchSelection : m_view.currentItem();
 }
 
+const std::string& CNodeTree::LabelOf(const CDocObject& object) {
+    // Made in one string that stays in the fastest cache: made in each object's own, as
+    // GetLabel does, it would cost a miss in memory for every object of a large configuration.
+    // Each use is over before the next label is made.
+    m_label.clear();
+    object.AppendLabel(m_label);
+    return m_label;
+}
+
 CTreeNodeRef CNodeTree::RefOf(QTreeWidgetItem* item) const {
     return CTreeNodeRef{item, &m_view};
 }
@@ -228,7 +237,7 @@ void CNodeTree::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
     // While the whole tree is built, each adapter's nodes are made apart from it and join it
     // at once: the tree then takes in a subtree in one step instead of a node at a time.
     const bool apart = m_bRebuilding;
-    const std::string& label = adapter.GetLabel();
+    const std::string& label = LabelOf(adapter);
     QTreeWidgetItem* node = apart ? NewNode(label, NODE_ADAPTER, &adapter)
                                   : InsertNode(root, label, NODE_ADAPTER, &adapter, at);
     adapter.m_node = RefOf(node, label);
@@ -261,7 +270,7 @@ void CNodeTree::AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at) {
 void CNodeTree::AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
                                            int at) {
     if (group == nullptr) return;
-    const std::string& label = profile.GetLabel();
+    const std::string& label = LabelOf(profile);
     QTreeWidgetItem* node = InsertNode(group, label, NODE_TRAFFIC_PROFILE, &profile, at);
     profile.m_node = RefOf(node, label);
     SelectAdded(node);
@@ -275,7 +284,7 @@ void CNodeTree::AddVirtualAdapterNode(C_Doc_Elan& elan, int at) {
 void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at) {
     if (group == nullptr) return;
     CSelectionBatch batch(*this);
-    const std::string& label = elan.GetLabel();
+    const std::string& label = LabelOf(elan);
     QTreeWidgetItem* node = InsertNode(group, label, NODE_VIRTUAL_ADAPTER, &elan, at);
     elan.m_node = RefOf(node, label);
     QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
@@ -301,7 +310,7 @@ void CNodeTree::AddPvcNode(C_Doc_Pvc& pvc, int at) {
 
 void CNodeTree::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at) {
     if (group == nullptr) return;
-    const std::string& label = pvc.GetLabel();
+    const std::string& label = LabelOf(pvc);
     QTreeWidgetItem* node = InsertNode(group, label, NODE_PVC, &pvc, at);
     pvc.m_node = RefOf(node, label);
     SelectAdded(node);
@@ -315,7 +324,7 @@ void CNodeTree::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
 
 void CNodeTree::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at) {
     if (group == nullptr) return;
-    const std::string& label = mapping.GetLabel();
+    const std::string& label = LabelOf(mapping);
     QTreeWidgetItem* node = InsertNode(group, label, NODE_MAPPING, &mapping, at);
     mapping.m_node = RefOf(node, label);
     SelectAdded(node);

@@ -78,6 +78,8 @@ class CNodeTree {
     QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
                                 CDocObject* object, int at = -1);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) const;
+    // The object's label, good until the next one is asked for.
+    const std::string& LabelOf(const CDocObject& object);
     // The handle of an item made with text.
     CTreeNodeRef RefOf(QTreeWidgetItem* item, const std::string& text) const;
     void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
@@ -100,6 +102,7 @@ class CNodeTree {
     QTreeWidgetItem* m_batchSelection = nullptr;
     // The items this tree created and has not deleted.
     QSet<const void*> m_liveItems;
+    std::string m_label;
 };
 
 }  // namespace netloom
