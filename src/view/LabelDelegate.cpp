@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTextLayout>
 #include <QWidget>
 #include <cmath>
+
+#include "view/TreeLinesStyle.h"
 
 namespace netloom {
 
@@ -13,6 +16,17 @@ namespace {
 
 const QStyle* StyleOf(const QStyleOptionViewItem& row) {
     return row.widget != nullptr ? row.widget->style() : QApplication::style();
+}
+
+// Whether the style draws a row as Qt's own styles do, so that its text may be drawn here: a
+// desktop's style, or a style over it, may place or colour it in ways of its own. The tree's
+// own style changes nothing of a row but its branch lines.
+bool DrawsRowsAsQt(const QStyle* style) {
+    if (const auto* lines = dynamic_cast<const CTreeLinesStyle*>(style)) style = lines->baseStyle();
+    if (style == nullptr || qobject_cast<const QProxyStyle*>(style) != nullptr) return false;
+    const QString name = style->name();
+    return name.compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -27,6 +41,7 @@ void CLabelDelegate::UseMeasuresFor(const QStyleOptionViewItem& row, const QStyl
     m_around[0] = m_around[1] = QSize(-1, -1);
     m_lineHeight = -1;
     m_textPlaces[0] = m_textPlaces[1] = CTextPlace();
+    m_bDrawsText = DrawsRowsAsQt(style);
 }
 
 int CLabelDelegate::TextWidth(const QString& text) const {
@@ -82,7 +97,6 @@ bool CLabelDelegate::IsPlainRow(const QStyleOptionViewItem& row) {
 }
 
 QRect CLabelDelegate::TextArea(const QStyleOptionViewItem& row, const QStyle* style) const {
-    UseMeasuresFor(row, style);
     // With the whole row shown as selected, the style gives the text what its image leaves of
     // the row, whatever the text: so where it goes is measured once for rows of this height,
     // with or without an image, and moved with the row. Measured for each row, it would lay
@@ -139,7 +153,8 @@ void CLabelDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     QStyleOptionViewItem row = option;
     initStyleOption(&row, index);
     const QStyle* style = StyleOf(row);
-    const QRect area = IsPlainRow(row) ? TextArea(row, style) : QRect();
+    UseMeasuresFor(row, style);
+    const QRect area = m_bDrawsText && IsPlainRow(row) ? TextArea(row, style) : QRect();
     if (!area.isValid()) {
         style->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
         return;

@@ -4,7 +4,8 @@
 // advance plus an amount that is the same for every row with an image (and another for a row
 // without), measured through the style itself once for each font, style and image size. A
 // plain row's text, when it fits, is drawn in one pass where the style lays it out three times
-// over; every other row is left to the style whole.
+// over, under Qt's own styles; every other row, and every row under another style, is left to
+// the style whole.
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -52,6 +53,8 @@ class CLabelDelegate : public QStyledItemDelegate {
     mutable QFont m_font;
     mutable const QStyle* m_pStyle = nullptr;
     mutable QSize m_imageSize;
+    // Whether plain rows' text is drawn here: only for styles known to draw it as done here.
+    mutable bool m_bDrawsText = false;
     mutable QFontMetricsF m_metrics{QFont()};
     // Each fit of the column measures up to a thousand shown rows, and the next fit (a rebuild,
     // a group opened or closed, a subtree added) mostly the same labels again; so does every

@@ -347,6 +347,23 @@ class CClassicBranches : public QProxyStyle {
     std::unique_ptr<QStyle> m_classic{QStyleFactory::create(QStringLiteral("Windows"))};
 };
 
+// A style over the application's that draws a row's text in a way of its own.
+class CShoutingRows : public QProxyStyle {
+  public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_ItemViewItem) {
+            if (const auto* row = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
+                QStyleOptionViewItem loud = *row;
+                loud.text = loud.text.toUpper();
+                QProxyStyle::drawControl(element, &loud, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 // The view draws the text of plain rows and its branches' lines itself; what shows must be what
 // the styles draw, for any label, cut short or not, selected or not, scrolled to any row.
 TEST_F(TreeViewTest, RowsArePaintedAsTheStylesDrawThem) {
@@ -397,6 +414,14 @@ TEST_F(TreeViewTest, RowsArePaintedAsTheStylesDrawThem) {
         EXPECT_EQ(differing, 0) << "round " << round;
     }
     EXPECT_GT(View().verticalScrollBar()->maximum(), 4) << "the rows are to scroll";
+    // Under a style of another kind, every row is the style's to draw.
+    CShoutingRows shouting;
+    View().setStyle(&shouting);
+    const QImage ours = View().viewport()->grab().toImage();
+    View().setItemDelegate(&styleOnly);
+    EXPECT_EQ(ours, View().viewport()->grab().toImage());
+    View().setItemDelegate(ownDelegate);
+    View().setStyle(ownStyle);
 }
 
 TEST_F(TreeViewTest, ObjectWhoseGroupIsHiddenGetsItsNodeAtTheNextRebuild) {
