@@ -102,6 +102,7 @@ class CNodeTree {
     QTreeWidgetItem* m_batchSelection = nullptr;
     // The items this tree created and has not deleted.
     QSet<const void*> m_liveItems;
+    // Where LabelOf makes each label.
     std::string m_label;
 };
 
