@@ -16,8 +16,7 @@ CDocObject::CDocObject() = default;
 
 void CDocObject::Serialize(CArchive&) {}
 const std::string& CDocObject::GetLabel() {
-    m_label.clear();
-    AppendLabel(m_label);
+    MakeLabel(m_label);
     return m_label;
 }
 void CDocObject::AppendLabel(std::string& out) const {

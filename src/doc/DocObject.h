@@ -50,6 +50,11 @@ class CDocObject {
     // Appends the label to out: for a caller that only looks at the label, such as renumbering,
     // which may then keep one string for every object rather than touch each object's own.
     virtual void AppendLabel(std::string& out) const;
+    // The label made afresh in out, in place of what out held.
+    void MakeLabel(std::string& out) const {
+        out.clear();
+        AppendLabel(out);
+    }
     virtual void ReadDefinition(CConfigReader& ar);
     virtual bool EditProperties();
     virtual void WriteDefinition(std::string& out, bool withHeader);

@@ -101,8 +101,7 @@ namespace {
 // configuration is a miss in memory for every object.
 void RelabelNode(CDocObject& object, std::string& label) {
     if (!object.m_node.IsSet()) return;
-    label.clear();
-    object.AppendLabel(label);
+    object.MakeLabel(label);
     object.m_node.Relabel(label);
 }
 

@@ -14,6 +14,13 @@ namespace netloom {
 
 namespace {
 
+// A text without blanks at its ends, in which to measure what the style adds around a label and
+// where it sets a line.
+const QString& ReferenceText() {
+    static const QString text = QStringLiteral("Netloom 0123456789");
+    return text;
+}
+
 const QStyle* StyleOf(const QStyleOptionViewItem& row) {
     return row.widget != nullptr ? row.widget->style() : QApplication::style();
 }
@@ -66,12 +73,12 @@ QSize CLabelDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     const bool withImage = (row.features & QStyleOptionViewItem::HasDecoration) != 0;
     QSize& around = m_around[withImage ? 1 : 0];
     if (around.width() < 0) {
-        // A reference text without blanks at its ends. The style lays text out in fractions of
+        // The reference text has no blanks at its ends. The style lays text out in fractions of
         // a pixel that the metrics may round the other way, for the reference as for a label,
         // so two pixels more are allowed; and the style leaves out a label's trailing blanks,
         // which the metrics count. A measured row is so never narrower than the style draws it.
         QStyleOptionViewItem reference = row;
-        reference.text = QStringLiteral("Netloom 0123456789");
+        reference.text = ReferenceText();
         const QSize measured =
             style->sizeFromContents(QStyle::CT_ItemViewItem, &reference, QSize(), row.widget);
         around = QSize(measured.width() - TextWidth(reference.text) + 2, measured.height());
@@ -122,7 +129,7 @@ QRect CLabelDelegate::TextArea(const QStyleOptionViewItem& row, const QStyle* st
 void CLabelDelegate::DrawText(QPainter* painter, const QStyleOptionViewItem& row,
                               const QRect& area) const {
     if (m_lineHeight < 0) {
-        QTextLayout layout(QStringLiteral("Netloom 0123456789"), row.font);
+        QTextLayout layout(ReferenceText(), row.font);
         QTextOption option;
         option.setWrapMode(QTextOption::ManualWrap);
         layout.setTextOption(option);

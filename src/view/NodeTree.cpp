@@ -58,8 +58,7 @@ const std::string& CNodeTree::LabelOf(const CDocObject& object) {
     // Made in one string that stays in the fastest cache: made in each object's own, as
     // GetLabel does, it would cost a miss in memory for every object of a large configuration.
     // Each use is over before the next label is made.
-    m_label.clear();
-    object.AppendLabel(m_label);
+    object.MakeLabel(m_label);
     return m_label;
 }
 
