@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 #include "cfgfile/WordList.h"
 
@@ -126,7 +127,9 @@ void AppendDecimal(std::string& out, int32_t value) {
 }
 
 std::string_view DecimalText(int32_t value, CValueText& room) {
-    return DecimalInto(room.digits, value);
+    // The conversion itself, not a call for it: the writer comes here for most of its lines.
+    const auto result = std::to_chars(room.digits, room.digits + sizeof room.digits, value);
+    return {room.digits, static_cast<size_t>(result.ptr - room.digits)};
 }
 
 bool ScanHex(std::string_view text, int32_t& out) {
@@ -195,6 +198,24 @@ std::string WriteRate(int32_t value, int32_t unit) {
     std::string out;
     AppendRate(out, value, unit);
     return out;
+}
+
+std::string_view RateText(int32_t value, int32_t unit, CValueText& room) {
+    char* const end = room.digits + sizeof room.digits;
+    char* at = std::to_chars(room.digits, end, value).ptr;
+    const std::string_view word = unit != RATE_CELLS ? kRateUnitWords.At(unit) : std::string_view();
+    if (!word.empty()) {
+        if (word.size() >= static_cast<size_t>(end - at)) {
+            room.text.assign(room.digits, at);
+            room.text += ' ';
+            room.text.append(word);
+            return room.text;
+        }
+        *at++ = ' ';
+        std::memcpy(at, word.data(), word.size());
+        at += word.size();
+    }
+    return {room.digits, static_cast<size_t>(at - room.digits)};
 }
 
 void AppendRate(std::string& out, int32_t value, int32_t unit) {

@@ -42,13 +42,15 @@ enum class RateRead {
 };
 RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::string& badUnit);
 // Room for one value written out without making a string: a 32-bit number in decimal or
-// hexadecimal fits digits; a rate, number and unit word, goes to text.
+// hexadecimal, or a rate's number and unit word, fits digits; text takes what would not.
 struct CValueText {
-    char digits[12];  // "-2147483648"
+    char digits[24];  // "-2147483648 Mbps"
     std::string text;
 };
 std::string_view DecimalText(int32_t value, CValueText& room);
 std::string_view Hex4Text(int32_t value, CValueText& room);
+// As WriteRate writes it.
+std::string_view RateText(int32_t value, int32_t unit, CValueText& room);
 
 // Cells: the number alone; other units: number, blank, unit word. A unit index without a word
 // (a damaged clipboard block) is written as the number alone.

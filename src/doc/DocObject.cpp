@@ -39,10 +39,7 @@ bool CDocObject::IsScopeUsed(int32_t scope) {
 
 bool CDocObject::IsKeywordUsed(int index) {
     const KeywordEntry* keyword = Keyword(index);
-    if (keyword == nullptr) return false;
-    if (keyword->onlyIfNotZero && keyword->number != nullptr && this->*keyword->number == 0)
-        return false;
-    return IsScopeUsed(keyword->scope);
+    return keyword != nullptr && IsEntryUsed(*keyword);
 }
 
 int CDocObject::FindKeyword(const std::string& keyword) const {
@@ -166,9 +163,7 @@ std::string_view CDocObject::KeywordValue(const KeywordEntry& keyword, CValueTex
         case ValueForm::Rate: {
             if (keyword.rate == nullptr) break;
             const Rate& rate = this->*keyword.rate;
-            room.text.clear();
-            AppendRate(room.text, rate.Value, rate.Unit);
-            return room.text;
+            return RateText(rate.Value, rate.Unit, room);
         }
     }
     return {};

@@ -15,6 +15,7 @@
 namespace netloom {
 
 class CArchive;
+class CBlockWriter;  // cfgfile/BlockText.h
 class CConfigReader;
 struct KeywordEntry;  // doc/KeywordTable.h
 struct CValueText;    // cfgfile/ValueForms.h
@@ -121,7 +122,7 @@ class CDocObject {
     // number written into room, so that writing a file makes no string per value.
     std::string_view KeywordValue(const KeywordEntry& keyword, CValueText& room) const;
     // The keyword lines of the object, in table order, by IsKeywordUsed and non-empty value.
-    void WriteKeywordLines(std::string& out);
+    void WriteKeywordLines(CBlockWriter& writer);
     // Reads the object's keyword lines until its end keyword; other lines are reported.
     void ReadKeywordLine(CConfigReader& ar, const std::string& keyword, std::string& value);
 
@@ -134,6 +135,8 @@ class CDocObject {
   private:
     // The table's entry at index, or null outside the table.
     const KeywordEntry* Keyword(int index) const;
+    // IsKeywordUsed for an entry of the object's own table (doc/KeywordTable.h).
+    inline bool IsEntryUsed(const KeywordEntry& keyword);
 
     long m_nDefineLine = 0;
     uint64_t m_nLinesGeneration = 0;

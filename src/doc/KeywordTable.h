@@ -88,4 +88,12 @@ struct KeywordsOf {
     }
 };
 
+// Here rather than with IsKeywordUsed, so that the writer, which asks it for every keyword of
+// every object, has it without a call for the keywords that are always written.
+inline bool CDocObject::IsEntryUsed(const KeywordEntry& keyword) {
+    if (keyword.onlyIfNotZero && keyword.number != nullptr && this->*keyword.number == 0)
+        return false;
+    return keyword.scope == 0 || IsScopeUsed(keyword.scope);
+}
+
 }  // namespace netloom

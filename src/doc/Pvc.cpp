@@ -47,9 +47,9 @@ void C_Doc_Pvc::SetDefaults() {
     UserInstance = 0;
 }
 
-std::string C_Doc_Pvc::PvcTypeText(int32_t pvcType) {
+std::string_view C_Doc_Pvc::PvcTypeText(int32_t pvcType) {
     if (pvcType == 0) return "Data Direct";
-    return std::string(kPvcTypeWords.At(pvcType));
+    return kPvcTypeWords.At(pvcType);
 }
 
 void C_Doc_Pvc::AppendLabel(std::string& out) const {
@@ -59,7 +59,7 @@ void C_Doc_Pvc::AppendLabel(std::string& out) const {
     label.Decimal(Vpi) << '/';
     label.Decimal(Vci);
     if (VirtualAdapter != nullptr && VirtualAdapter->Type == ELAN_LANE)
-        label << " - " << std::string_view(PvcTypeText(PvcType));
+        label << " - " << PvcTypeText(PvcType);
     label.Flush();
 }
 

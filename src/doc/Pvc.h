@@ -21,7 +21,7 @@ class C_Doc_Pvc : public CDocObject {
     void SetDefaults() override;
 
     // The connection type as the pages and the label show it: "Data Direct" for 0.
-    static std::string PvcTypeText(int32_t pvcType);
+    static std::string_view PvcTypeText(int32_t pvcType);
 
     C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned; first, beside the number
     std::string AtmAddress;

@@ -2,7 +2,6 @@
 // order, each block in the file's text form.
 
 #include "cfgfile/BlockText.h"
-#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/Adapter.h"
@@ -40,112 +39,108 @@ class CLinesScope {
     CFileLines* m_pOuter;
 };
 
-// Called just after the Define line's keyword is appended: the object's old lines go, the new
-// Define line is noted.
-void NoteDefineLine(CDocObject& object) {
+CLineTally* FileTally() {
+    return t_pLines != nullptr ? &t_pLines->tally : nullptr;
+}
+
+// Called just after the Define line's keyword is put: the object's Define line is noted. Its
+// keyword lines are noted, every one of them, by WriteKeywordLines.
+void NoteDefineLine(CDocObject& object, const CBlockWriter& writer) {
     if (t_pLines == nullptr) return;
-    object.ClearLines();
-    object.SetDefineLine(t_pLines->tally.CurrentLine());
+    object.SetDefineLine(writer.CurrentLine());
     object.SetLinesGeneration(t_pLines->generation);
 }
 
-// A blank line, the comment with the object's label and "Define<section>", without the line's
-// end: a block's Define line may carry more (a virtual adapter's type word). The label is made
-// straight into the text: made in the object's own string first, it would cost a copy and, in
-// a large configuration, a miss in memory for every object.
-void AppendOpening(std::string& out, std::string_view indent, const CDocObject& object,
-                   std::string_view section) {
-    {
-        CTextBuilder start(out);
-        start << kEol << indent << "; ";
-        start.Flush();
-    }
-    object.AppendLabel(out);
-    CTextBuilder define(out);
-    define << kEol << indent << "Define" << section;
-    define.Flush();
+// The comment with the object's label and "Define<section>", without the line's end: a
+// block's Define line may carry more (a virtual adapter's type word). The label is made in one
+// string for every object, which stays in the fastest cache: made in the object's own, it
+// would be a miss in memory for every object of a large configuration.
+void WriteOpening(CBlockWriter& writer, bool blankLine, const CDocObject& object,
+                  std::string_view section) {
+    thread_local std::string label;
+    object.MakeLabel(label);
+    writer.Opening(blankLine, label, section);
 }
 
 }  // namespace
 
-void CDocObject::WriteKeywordLines(std::string& out) {
-    if (m_pKeywords == nullptr) return;
-    const std::string_view indent = Indent();
-    // A keyword line is one line: its keyword and indent are blanks and letters, and its value
-    // stops before any line break. So the lines are counted here rather than read again.
-    const long firstLine = t_pLines != nullptr ? t_pLines->tally.CurrentLine() : 0;
-    long written = 0;
-    // The lines go straight into the object's table of them, made once for all its keywords.
+void CDocObject::WriteKeywordLines(CBlockWriter& writer) {
+    // The lines go straight into the object's table of them, each entry written, so that the
+    // table is made once and then only written over.
     int32_t* lines = nullptr;
     if (t_pLines != nullptr) {
-        m_keywordLines.assign(static_cast<size_t>(m_nKeywords), 0);
+        m_keywordLines.resize(static_cast<size_t>(m_nKeywords));
         lines = m_keywordLines.data();
     }
+    if (m_pKeywords == nullptr) return;
+    // A keyword line is one line: its keyword and indent are blanks and letters, and its value
+    // stops before any line break. So the lines are numbered here rather than read again.
+    long line = writer.CurrentLine();
     CValueText room;
-    {
-        CKeywordLineWriter writer(out, indent);
-        for (int i = 0; i < m_nKeywords; ++i) {
-            const KeywordEntry& keyword = m_pKeywords[i];
-            if ((keyword.scope != 0 || keyword.onlyIfNotZero) && !IsKeywordUsed(i)) continue;
+    for (int i = 0; i < m_nKeywords; ++i) {
+        const KeywordEntry& keyword = m_pKeywords[i];
+        int32_t written = 0;
+        if (IsEntryUsed(keyword)) {
             std::string_view value = KeywordValue(keyword, room);
             // Only a text can hold a line break; numbers and words are written without.
             if (keyword.form == ValueForm::Text) value = KeywordLineValue(value);
-            if (value.empty()) continue;
-            if (lines != nullptr && firstLine + written <= INT32_MAX)
-                lines[i] = static_cast<int32_t>(firstLine + written);
-            writer.Line({keyword.name, keyword.nameLength}, value);
-            ++written;
+            if (!value.empty()) {
+                if (line <= INT32_MAX) written = static_cast<int32_t>(line);
+                writer.Line({keyword.name, keyword.nameLength}, value);
+                ++line;
+            }
         }
-    }  // the writer hands the text back with its lines only
-    if (t_pLines != nullptr) t_pLines->tally.Counted(written);
+        if (lines != nullptr) lines[i] = written;
+    }
 }
 
 void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
-    const std::string_view indent = Indent();
+    const std::string_view section = m_pszSection ? m_pszSection : "";
+    CBlockWriter writer(out, Indent(), FileTally());
     if (withHeader) {
-        AppendOpening(out, indent, *this, m_pszSection ? m_pszSection : "");
-        NoteDefineLine(*this);
-        out += kEol;
+        WriteOpening(writer, true, *this, section);
+        NoteDefineLine(*this, writer);
+        writer.EndLine();
     }
-    WriteKeywordLines(out);
-    if (withHeader) AppendBlockClosing(out, indent, m_pszSection ? m_pszSection : "");
+    WriteKeywordLines(writer);
+    if (withHeader) writer.Closing(section);
 }
 
 void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
-    out += "; ";
-    AppendLabel(out);
-    out += kEol;
-    out += "Define";
-    out += m_pszSection;
-    NoteDefineLine(*this);
-    out += kEol;
-    const size_t pvcs = CountPvcs();
-    MaxPvcs = pvcs > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(pvcs);
-    WriteKeywordLines(out);
+    {
+        CBlockWriter writer(out, Indent(), FileTally());
+        WriteOpening(writer, false, *this, m_pszSection);
+        NoteDefineLine(*this, writer);
+        writer.EndLine();
+        const size_t pvcs = CountPvcs();
+        MaxPvcs = pvcs > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(pvcs);
+        WriteKeywordLines(writer);
+    }  // the children's blocks follow the adapter's lines
     for (auto& profile : TrafficProfiles) {
         if (profile->DescrType == 0) profile->SustainedRate = profile->PeakRate;
         profile->WriteDefinition(out, true);
     }
     for (auto& elan : VirtualAdapters)
         elan->WriteDefinition(out, true);
-    out += "End";
-    out += m_pszSection;
-    out += kEol;
+    CBlockWriter(out, Indent(), FileTally()).Closing(m_pszSection);
 }
 
 void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
     const std::string_view indent = Indent();
-    if (withHeader) {
-        AppendOpening(out, indent, *this, m_pszSection);
-        NoteDefineLine(*this);
-        out += ' ';
-        out.append(kElanTypeWords.At(Type));
-        out += kEol;
-    }
-    WriteKeywordLines(out);
+    {
+        CBlockWriter writer(out, indent, FileTally());
+        if (withHeader) {
+            WriteOpening(writer, true, *this, m_pszSection);
+            NoteDefineLine(*this, writer);
+            writer.Put(" ");
+            writer.Put(kElanTypeWords.At(Type));
+            writer.EndLine();
+        }
+        WriteKeywordLines(writer);
+    }  // the mappings' blocks follow the virtual adapter's lines
     for (auto& mapping : Mappings)
         mapping->WriteDefinition(out, true);
-    AppendBlockClosing(out, indent, m_pszSection);
+    CBlockWriter(out, indent, FileTally()).Closing(m_pszSection);
     for (auto& pvc : Pvcs) {
         pvc->UserInstance = m_nNumber;
         pvc->WriteDefinition(out, true);

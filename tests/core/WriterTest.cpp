@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/TestSupport.h"
@@ -18,6 +20,63 @@ namespace {
 using test::CrLf;
 using test::Format;
 using test::Open;
+
+// Every object of the document, in the order the file holds their blocks.
+std::vector<CDocObject*> ObjectsInFileOrder(CNetloomDoc& doc) {
+    std::vector<CDocObject*> objects;
+    for (auto& adapter : doc.Cfgfile().Adapters) {
+        objects.push_back(adapter.get());
+        for (auto& profile : adapter->TrafficProfiles)
+            objects.push_back(profile.get());
+        for (auto& elan : adapter->VirtualAdapters) {
+            objects.push_back(elan.get());
+            for (auto& mapping : elan->Mappings)
+                objects.push_back(mapping.get());
+            for (auto& pvc : elan->Pvcs)
+                objects.push_back(pvc.get());
+        }
+    }
+    return objects;
+}
+
+// Saving moves every object's lines to the text saved: each Define line and each keyword line
+// noted is where that line stands in text (counted here apart from the writer), and reading text
+// notes the same lines.
+void ExpectSavedLinesHold(CNetloomDoc& doc, const std::string& text) {
+    std::vector<std::string_view> lines{""};  // numbered from 1
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(std::string_view(text).substr(start, end - start));
+        start = end + 2;
+    }
+    auto lineAt = [&](long number) {
+        return number > 0 && static_cast<size_t>(number) < lines.size()
+                   ? lines[static_cast<size_t>(number)]
+                   : std::string_view("(none)");
+    };
+    auto startsWith = [](std::string_view line, const std::string& start) {
+        return line.substr(0, start.size()) == start;
+    };
+    CNetloomDoc reread;
+    Open(reread, text);
+    const std::vector<CDocObject*> saved = ObjectsInFileOrder(doc);
+    const std::vector<CDocObject*> read = ObjectsInFileOrder(reread);
+    ASSERT_EQ(saved.size(), read.size());
+    for (size_t i = 0; i < saved.size(); ++i) {
+        const CDocObject& object = *saved[i];
+        const std::string indent(static_cast<size_t>(object.m_nLevel) * 4, ' ');
+        EXPECT_TRUE(startsWith(lineAt(object.DefineLine()), indent + "Define"))
+            << i << ": " << lineAt(object.DefineLine());
+        EXPECT_EQ(object.DefineLine(), read[i]->DefineLine()) << i;
+        for (int k = 0; k < object.m_nKeywords; ++k) {
+            const long line = object.KeywordLine(k);
+            EXPECT_EQ(line, read[i]->KeywordLine(k)) << i << " " << object.KeywordName(k);
+            if (line == 0) continue;
+            EXPECT_TRUE(startsWith(lineAt(line), indent + "    " + object.KeywordName(k) + " "))
+                << i << ": " << lineAt(line);
+        }
+    }
+}
 
 TEST(Writer, LayoutOfOneAdapterWithEveryKindOfBlock) {
     const std::string text = Format(
@@ -208,12 +267,13 @@ TEST(Writer, AValueNeverSpansLines) {
     EXPECT_EQ(test::Format(text), text);
 }
 
-// Texts of every length from one byte to well past a few lines' room, in blocks one after another,
-// so that lines fall on every boundary of the room the writer makes ahead of them.
+// Texts of every length from one byte to past the room the writer puts a block together in, in
+// blocks one after another, so that lines fall on every boundary of that room; and the lines
+// after them are numbered as they stand.
 TEST(Writer, KeywordLinesOfAnyLengthComeOutWhole) {
     std::string input = "DefineAdapter\n";
     std::vector<std::string> names;
-    for (size_t length = 1; length <= 2100; length += 7) {
+    for (size_t length = 1; length <= 4300; length += 7) {
         std::string name;
         for (size_t i = 0; i < length; ++i)
             name += static_cast<char>('a' + (length + i) % 26);
@@ -231,6 +291,7 @@ TEST(Writer, KeywordLinesOfAnyLengthComeOutWhole) {
         ASSERT_NE(at, std::string::npos) << name.size();
     }
     EXPECT_EQ(test::Format(text), text);
+    ExpectSavedLinesHold(doc, text);
 }
 
 TEST(Writer, OlderWordsAreNeverWritten) {
@@ -264,6 +325,9 @@ TEST(Writer, ExampleFileIsReproducedByteForByte) {
     test::CRecordingSink sink;
     EXPECT_EQ(Format(example, &sink), example);
     EXPECT_TRUE(sink.messages.empty());
+    CNetloomDoc doc;
+    Open(doc, example);
+    ExpectSavedLinesHold(doc, doc.ConfigurationText());
 }
 
 TEST(Writer, SecondWriteIsIdenticalEvenFromUntidyInput) {
@@ -281,6 +345,9 @@ TEST(Writer, SecondWriteIsIdenticalEvenFromUntidyInput) {
     EXPECT_NE(first.find("        LanName two  words \r\n"), std::string::npos);
     EXPECT_NE(first.find("        TraceMask 001F\r\n"), std::string::npos);
     EXPECT_NE(first.find("    MaxLineRate 100 Mbps\r\n"), std::string::npos);
+    CNetloomDoc doc;
+    Open(doc, untidy);
+    ExpectSavedLinesHold(doc, doc.ConfigurationText());
 }
 
 }  // namespace
