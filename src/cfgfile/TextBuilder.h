@@ -3,11 +3,12 @@
 // checks the string's room and may grow it). A piece that does not fit goes to the string after
 // what came before it, so a text of any length comes out whole.
 
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "cfgfile/DecimalDigits.h"
 
 namespace netloom {
 
@@ -47,9 +48,8 @@ class CTextBuilder {
     }
     // The number in decimal, as "%d" writes it.
     CTextBuilder& Decimal(int32_t value) {
-        constexpr size_t kLongest = 11;  // "-2147483648"
-        if (Room() < kLongest) Flush();
-        m_at = std::to_chars(m_at, m_at + kLongest, value).ptr;
+        if (Room() < kDecimalRoom) Flush();
+        m_at = PutDecimal(m_at, value);
         return *this;
     }
     // Hands what is put together to the string; to be called once the last piece is in.

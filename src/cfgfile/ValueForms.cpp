@@ -1,9 +1,9 @@
 #include "cfgfile/ValueForms.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 
+#include "cfgfile/DecimalDigits.h"
 #include "cfgfile/WordList.h"
 
 namespace netloom {
@@ -55,8 +55,8 @@ int32_t TruncateTo32(uint64_t bits) {
 using CDigits = char[sizeof CValueText::digits];
 
 std::string_view DecimalInto(CDigits& digits, int32_t value) {
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return {digits, static_cast<size_t>(result.ptr - digits)};
+    static_assert(sizeof digits >= kDecimalRoom);
+    return {digits, static_cast<size_t>(PutDecimal(digits, value) - digits)};
 }
 
 std::string_view Hex4Into(CDigits& digits, int32_t value) {
@@ -82,10 +82,6 @@ bool ReadBoolean(std::string_view value) {
 
 std::string WriteBoolean(int32_t value) {
     return std::string(BooleanWord(value));
-}
-
-std::string_view BooleanWord(int32_t value) {
-    return value ? "Yes" : "No";
 }
 
 bool ScanDecimal(std::string_view text, int32_t& out, size_t* consumed) {
@@ -124,12 +120,6 @@ std::string WriteDecimal(int32_t value) {
 void AppendDecimal(std::string& out, int32_t value) {
     CDigits digits;
     out.append(DecimalInto(digits, value));
-}
-
-std::string_view DecimalText(int32_t value, CValueText& room) {
-    // The conversion itself, not a call for it: the writer comes here for most of its lines.
-    const auto result = std::to_chars(room.digits, room.digits + sizeof room.digits, value);
-    return {room.digits, static_cast<size_t>(result.ptr - room.digits)};
 }
 
 bool ScanHex(std::string_view text, int32_t& out) {
@@ -202,8 +192,8 @@ std::string WriteRate(int32_t value, int32_t unit) {
 
 std::string_view RateText(int32_t value, int32_t unit, CValueText& room) {
     char* const end = room.digits + sizeof room.digits;
-    char* at = std::to_chars(room.digits, end, value).ptr;
-    const std::string_view word = unit != RATE_CELLS ? kRateUnitWords.At(unit) : std::string_view();
+    char* at = PutDecimal(room.digits, value);
+    const std::string_view word = RateUnitText(unit);
     if (!word.empty()) {
         if (word.size() >= static_cast<size_t>(end - at)) {
             room.text.assign(room.digits, at);
@@ -220,12 +210,10 @@ std::string_view RateText(int32_t value, int32_t unit, CValueText& room) {
 
 void AppendRate(std::string& out, int32_t value, int32_t unit) {
     AppendDecimal(out, value);
-    if (unit != RATE_CELLS) {
-        const std::string_view word = kRateUnitWords.At(unit);
-        if (!word.empty()) {
-            out += ' ';
-            out.append(word);
-        }
+    const std::string_view word = RateUnitText(unit);
+    if (!word.empty()) {
+        out += ' ';
+        out.append(word);
     }
 }
 

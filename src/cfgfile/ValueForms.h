@@ -4,8 +4,12 @@
 // and "%d %10s" accept, without their undefined behaviour on out-of-range numbers.
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "cfgfile/DecimalDigits.h"
+#include "cfgfile/WordList.h"
 
 namespace netloom {
 
@@ -17,7 +21,9 @@ constexpr bool IsCSpace(unsigned char c) {
 // "yes", "true" or "1" in any case, compared with the whole value.
 bool ReadBoolean(std::string_view value);
 std::string WriteBoolean(int32_t value);
-std::string_view BooleanWord(int32_t value);
+inline std::string_view BooleanWord(int32_t value) {
+    return value ? "Yes" : "No";
+}
 
 // Reads a decimal number as "%d" does: optional white space, optional sign followed at once
 // by a digit, digits. Returns false when there is no number. *consumed receives the number of
@@ -43,17 +49,25 @@ enum class RateRead {
 RateRead ReadRate(std::string_view text, int32_t& value, int32_t& unit, std::string& badUnit);
 // Room for one value written out without making a string: a 32-bit number in decimal or
 // hexadecimal, or a rate's number and unit word, fits digits; text takes what would not.
+// The writer makes most of its lines' values here, so the decimal one is inline.
 struct CValueText {
     char digits[24];  // "-2147483648 Mbps"
     std::string text;
 };
-std::string_view DecimalText(int32_t value, CValueText& room);
+inline std::string_view DecimalText(int32_t value, CValueText& room) {
+    static_assert(sizeof room.digits >= kDecimalRoom);
+    return {room.digits, static_cast<size_t>(PutDecimal(room.digits, value) - room.digits)};
+}
 std::string_view Hex4Text(int32_t value, CValueText& room);
 // As WriteRate writes it.
 std::string_view RateText(int32_t value, int32_t unit, CValueText& room);
 
 // Cells: the number alone; other units: number, blank, unit word. A unit index without a word
 // (a damaged clipboard block) is written as the number alone.
+// The word written after a rate's number: empty for cells and for a unit without a word.
+inline std::string_view RateUnitText(int32_t unit) {
+    return unit != RATE_CELLS ? kRateUnitWords.At(unit) : std::string_view();
+}
 std::string WriteRate(int32_t value, int32_t unit);
 // The same form appended to out.
 void AppendRate(std::string& out, int32_t value, int32_t unit);

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "cfgfile/TextBuilder.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "res/Strings.h"
@@ -119,6 +123,31 @@ TEST(ValueForms, RateForms) {
     EXPECT_EQ(WriteRate(10, RATE_KBPS), "10 Kbps");
     EXPECT_EQ(WriteRate(10, RATE_MBPS), "10 Mbps");
     EXPECT_EQ(WriteRate(10, 9), "10");  // a unit without a word never produces a bad line
+}
+
+// Every way a number is written (a value on its own, in a rate, in a label) gives what "%d"
+// gives, at each width and at both ends of the range.
+TEST(ValueForms, NumbersAreWrittenAsPercentD) {
+    std::vector<int32_t> values{INT32_MIN, INT32_MIN + 1, INT32_MAX, 0};
+    for (int64_t power = 1; power <= INT32_MAX; power *= 10)
+        for (int64_t near : {power - 1, power, power + 1})
+            for (int64_t v : {near, -near})
+                if (v >= INT32_MIN && v <= INT32_MAX) values.push_back(static_cast<int32_t>(v));
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(static_cast<int32_t>(random()) >> (random() % 32));
+    CValueText room;
+    for (const int32_t v : values) {
+        const std::string expected = std::to_string(v);
+        ASSERT_EQ(WriteDecimal(v), expected);
+        ASSERT_EQ(DecimalText(v, room), expected);
+        for (const int32_t unit : {-1, 0, 1, 2, 3})
+            ASSERT_EQ(RateText(v, unit, room), WriteRate(v, unit)) << v << " " << unit;
+        std::string built;
+        CTextBuilder(built).Decimal(v).Flush();
+        ASSERT_EQ(built, expected);
+    }
+    EXPECT_EQ(RateText(-2147483647, RATE_KBPS, room), "-2147483647 Kbps");
 }
 
 TEST(WordLists, LookupIsCaseInsensitiveAndBoundsChecked) {
