@@ -76,9 +76,12 @@ void CBlockWriter::PutLong(std::string_view piece) {
 
 void CBlockWriter::Opening(bool blankLine, std::string_view label, std::string_view section) {
     // A label is made of numbers and the file's own words; should one ever hold a line end,
-    // the lines after it still get their right numbers.
-    for (size_t lf = label.find('\n'); lf != std::string_view::npos; lf = label.find('\n', lf + 1))
-        ++m_nPendingLines;
+    // the lines after it still get their right numbers. The quick look comes first.
+    if (KeywordLineValue(label).size() != label.size()) {
+        for (size_t lf = label.find('\n'); lf != std::string_view::npos;
+             lf = label.find('\n', lf + 1))
+            ++m_nPendingLines;
+    }
     const size_t indent = m_indent.size();
     const size_t length = 2 + indent + 2 + label.size() + 2 + indent + 6 + section.size();
     if (indent > kBlanksCopied || length + kBlanksCopied > Room()) {
@@ -117,14 +120,34 @@ void CBlockWriter::Opening(bool blankLine, std::string_view label, std::string_v
 }
 
 void CBlockWriter::Closing(std::string_view section) {
-    Put(m_indent);
-    Put("End");
-    Put(section);
-    EndLine();
+    const size_t indent = m_indent.size();
+    if (indent > kBlanksCopied || indent + 3 + section.size() + 2 + kBlanksCopied > Room()) {
+        Put(m_indent);
+        Put("End");
+        Put(section);
+        EndLine();
+        return;
+    }
+    // In fixed widths, as the opening is.
+    char* at = m_at;
+    std::memcpy(at, kBlanks, kBlanksCopied);
+    at += indent;
+    std::memcpy(at, "End", 3);
+    at += 3;
+    CopyShort(at, section.data(), section.size());
+    at += section.size();
+    std::memcpy(at, kEol, 2);
+    m_at = at + 2;
+    ++m_nPendingLines;
 }
 
 void CBlockWriter::LongLine(std::string_view keyword, std::string_view value) {
-    Put(std::string_view(kBlanks, m_nIndentLength));
+    // Copied as they are: the compiler cannot tell that the indent is never longer than the
+    // blanks, and warns of Put's copies in fixed widths.
+    const size_t blanks = std::min(m_nIndentLength, sizeof kBlanks - 1);
+    if (blanks > Room()) Flush();
+    std::memcpy(m_at, kBlanks, blanks);
+    m_at += blanks;
     Put(keyword);
     Put(" ");
     Put(value);

@@ -116,8 +116,11 @@ class CBlockWriter {
     // n may be 0, with from null (an empty view).
     static void CopyShort(char* to, const char* from, size_t n) {
         if (n >= 8) {
-            if (n > 32) {
+            if (n > 64) {
                 std::memcpy(to, from, n);
+            } else if (n > 32) {
+                std::memcpy(to, from, 32);
+                std::memcpy(to + n - 32, from + n - 32, 32);
             } else if (n >= 16) {
                 std::memcpy(to, from, 16);
                 std::memcpy(to + n - 16, from + n - 16, 16);

@@ -40,7 +40,7 @@ C_Doc_Adapter::~C_Doc_Adapter() = default;
 
 void C_Doc_Adapter::SetDefaults() {
     UseKeywords(kAdapterKeywords);
-    m_pszSection = "Adapter";
+    UseSection("Adapter");
     m_pszEndKeyword = "EndAdapter";
     m_nLevel = 0;
     EmptyCells = 0;

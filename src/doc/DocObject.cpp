@@ -142,33 +142,6 @@ void ReadRateInto(Rate& field, const std::string& text, const CValueReport& repo
 
 }  // namespace
 
-std::string_view CDocObject::KeywordValue(const KeywordEntry& keyword, CValueText& room) const {
-    // Texts and words are read where they are; only numbers are written out, into room.
-    switch (keyword.form) {
-        case ValueForm::Text:
-            if (keyword.text == nullptr) break;
-            return this->*keyword.text;
-        case ValueForm::Boolean:
-            if (keyword.number == nullptr) break;
-            return BooleanWord(this->*keyword.number);
-        case ValueForm::Enumeration:
-            if (keyword.number == nullptr || keyword.words == nullptr) break;
-            return keyword.words->At(this->*keyword.number);
-        case ValueForm::Integer:
-            if (keyword.number == nullptr) break;
-            return DecimalText(this->*keyword.number, room);
-        case ValueForm::HexMask:
-            if (keyword.number == nullptr) break;
-            return Hex4Text(this->*keyword.number, room);
-        case ValueForm::Rate: {
-            if (keyword.rate == nullptr) break;
-            const Rate& rate = this->*keyword.rate;
-            return RateText(rate.Value, rate.Unit, room);
-        }
-    }
-    return {};
-}
-
 void CDocObject::TransferKeyword(int index, std::string& text, bool toObject,
                                  const CValueReport& report) {
     const KeywordEntry* keyword = Keyword(index);

@@ -87,7 +87,19 @@ class CDocObject {
     const char* m_pszSection = nullptr;
     const char* m_pszEndKeyword = nullptr;
     int16_t m_nType = DOC_TYPE_BASE;
+
+  private:
+    // Set with m_pszSection by UseSection; here, in the room the type leaves before the label.
+    uint16_t m_nSectionLength = 0;
+
+  public:
     std::string m_label;
+
+    // The section name as a view: the writer puts it on two lines of every block, and a
+    // measure of it each time would cost a call.
+    std::string_view Section() const {
+        return m_pszSection ? std::string_view(m_pszSection, m_nSectionLength) : std::string_view();
+    }
 
     // Where the object stands in the file last read or saved: the line of its Define line and
     // of the keyword line that gave each value, 0 for none. An object inserted or pasted since
@@ -105,6 +117,13 @@ class CDocObject {
     static uint64_t NewLinesGeneration();
 
   protected:
+    // Makes name, a literal, the object's section name.
+    template <size_t N>
+    void UseSection(const char (&name)[N]) {
+        static_assert(N - 1 <= UINT16_MAX);
+        m_pszSection = name;
+        m_nSectionLength = static_cast<uint16_t>(N - 1);
+    }
     // Makes table, the class's own, the object's keyword table.
     template <size_t N>
     void UseKeywords(const KeywordEntry (&table)[N]) {
@@ -119,8 +138,9 @@ class CDocObject {
     // The blanks before this object's Define line.
     std::string_view Indent() const;
     // The value of keyword as its keyword line writes it: a text or word where it is held, a
-    // number written into room, so that writing a file makes no string per value.
-    std::string_view KeywordValue(const KeywordEntry& keyword, CValueText& room) const;
+    // number written into room, so that writing a file makes no string per value. Defined in
+    // doc/KeywordTable.h, so that the writer has it without a call.
+    inline std::string_view KeywordValue(const KeywordEntry& keyword, CValueText& room) const;
     // The keyword lines of the object, in table order, by IsKeywordUsed and non-empty value.
     void WriteKeywordLines(CBlockWriter& writer);
     // Reads the object's keyword lines until its end keyword; other lines are reported.

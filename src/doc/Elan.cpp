@@ -56,7 +56,7 @@ C_Doc_Elan::~C_Doc_Elan() = default;
 
 void C_Doc_Elan::SetDefaults() {
     UseKeywords(kElanKeywords);
-    m_pszSection = "VirtualAdapter";
+    UseSection("VirtualAdapter");
     m_pszEndKeyword = "EndVirtualAdapter";
     m_nLevel = 1;
     AgingTime = 300;

@@ -8,6 +8,8 @@
 #include <string>
 #include <type_traits>
 
+#include "cfgfile/ValueForms.h"
+#include "cfgfile/WordList.h"
 #include "doc/DocObject.h"
 
 namespace netloom {
@@ -94,6 +96,34 @@ inline bool CDocObject::IsEntryUsed(const KeywordEntry& keyword) {
     if (keyword.onlyIfNotZero && keyword.number != nullptr && this->*keyword.number == 0)
         return false;
     return keyword.scope == 0 || IsScopeUsed(keyword.scope);
+}
+
+inline std::string_view CDocObject::KeywordValue(const KeywordEntry& keyword,
+                                                 CValueText& room) const {
+    // Texts and words are read where they are; only numbers are written out, into room.
+    switch (keyword.form) {
+        case ValueForm::Text:
+            if (keyword.text == nullptr) break;
+            return this->*keyword.text;
+        case ValueForm::Boolean:
+            if (keyword.number == nullptr) break;
+            return BooleanWord(this->*keyword.number);
+        case ValueForm::Enumeration:
+            if (keyword.number == nullptr || keyword.words == nullptr) break;
+            return keyword.words->At(this->*keyword.number);
+        case ValueForm::Integer:
+            if (keyword.number == nullptr) break;
+            return DecimalText(this->*keyword.number, room);
+        case ValueForm::HexMask:
+            if (keyword.number == nullptr) break;
+            return Hex4Text(this->*keyword.number, room);
+        case ValueForm::Rate: {
+            if (keyword.rate == nullptr) break;
+            const Rate& rate = this->*keyword.rate;
+            return RateText(rate.Value, rate.Unit, room);
+        }
+    }
+    return {};
 }
 
 }  // namespace netloom

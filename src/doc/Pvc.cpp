@@ -34,7 +34,7 @@ C_Doc_Pvc::C_Doc_Pvc() {
 
 void C_Doc_Pvc::SetDefaults() {
     UseKeywords(kPvcKeywords);
-    m_pszSection = "Pvc";
+    UseSection("Pvc");
     m_pszEndKeyword = "EndPvc";
     m_nLevel = 1;
     AtmAddress.clear();

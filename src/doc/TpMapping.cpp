@@ -28,7 +28,7 @@ C_Doc_TpMapping::C_Doc_TpMapping() {
 
 void C_Doc_TpMapping::SetDefaults() {
     UseKeywords(kTpMappingKeywords);
-    m_pszSection = "ProfileMapping";
+    UseSection("ProfileMapping");
     m_pszEndKeyword = "EndProfileMapping";
     m_nLevel = 2;
     AddressMask.clear();

@@ -34,7 +34,7 @@ C_Doc_TrafficProfile::C_Doc_TrafficProfile() {
 
 void C_Doc_TrafficProfile::SetDefaults() {
     UseKeywords(kTrafficProfileKeywords);
-    m_pszSection = "TrafficProfile";
+    UseSection("TrafficProfile");
     m_pszEndKeyword = "EndTrafficProfile";
     m_nLevel = 1;
     DescrType = 0;

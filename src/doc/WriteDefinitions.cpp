@@ -77,8 +77,12 @@ void CDocObject::WriteKeywordLines(CBlockWriter& writer) {
     // stops before any line break. So the lines are numbered here rather than read again.
     long line = writer.CurrentLine();
     CValueText room;
-    for (int i = 0; i < m_nKeywords; ++i) {
-        const KeywordEntry& keyword = m_pKeywords[i];
+    // In locals: the lines written are bytes, which to the compiler may be any member, so that
+    // it would read members again after every line.
+    const KeywordEntry* const table = m_pKeywords;
+    const int count = m_nKeywords;
+    for (int i = 0; i < count; ++i) {
+        const KeywordEntry& keyword = table[i];
         int32_t written = 0;
         if (IsEntryUsed(keyword)) {
             std::string_view value = KeywordValue(keyword, room);
@@ -95,7 +99,7 @@ void CDocObject::WriteKeywordLines(CBlockWriter& writer) {
 }
 
 void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
-    const std::string_view section = m_pszSection ? m_pszSection : "";
+    const std::string_view section = Section();
     CBlockWriter writer(out, Indent(), FileTally());
     if (withHeader) {
         WriteOpening(writer, true, *this, section);
@@ -109,7 +113,7 @@ void CDocObject::WriteDefinition(std::string& out, bool withHeader) {
 void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
     {
         CBlockWriter writer(out, Indent(), FileTally());
-        WriteOpening(writer, false, *this, m_pszSection);
+        WriteOpening(writer, false, *this, Section());
         NoteDefineLine(*this, writer);
         writer.EndLine();
         const size_t pvcs = CountPvcs();
@@ -122,7 +126,7 @@ void C_Doc_Adapter::WriteDefinition(std::string& out, bool) {
     }
     for (auto& elan : VirtualAdapters)
         elan->WriteDefinition(out, true);
-    CBlockWriter(out, Indent(), FileTally()).Closing(m_pszSection);
+    CBlockWriter(out, Indent(), FileTally()).Closing(Section());
 }
 
 void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
@@ -130,7 +134,7 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
     {
         CBlockWriter writer(out, indent, FileTally());
         if (withHeader) {
-            WriteOpening(writer, true, *this, m_pszSection);
+            WriteOpening(writer, true, *this, Section());
             NoteDefineLine(*this, writer);
             writer.Put(" ");
             writer.Put(kElanTypeWords.At(Type));
@@ -140,7 +144,7 @@ void C_Doc_Elan::WriteDefinition(std::string& out, bool withHeader) {
     }  // the mappings' blocks follow the virtual adapter's lines
     for (auto& mapping : Mappings)
         mapping->WriteDefinition(out, true);
-    CBlockWriter(out, indent, FileTally()).Closing(m_pszSection);
+    CBlockWriter(out, indent, FileTally()).Closing(Section());
     for (auto& pvc : Pvcs) {
         pvc->UserInstance = m_nNumber;
         pvc->WriteDefinition(out, true);
