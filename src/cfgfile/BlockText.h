@@ -11,6 +11,10 @@ namespace netloom {
 
 inline constexpr char kEol[] = "\r\n";
 
+// The width in which a keyword's name may be handed to the writer, with anything after it, to
+// be copied whole rather than measured out: for names shorter than it.
+inline constexpr size_t kPaddedNameWidth = 32;
+
 // The value as it may stand on a keyword line: up to its first line break, which only a page
 // or a pasted block can bring and which would otherwise write lines of its own into the file.
 std::string_view KeywordLineValue(std::string_view value);
@@ -73,18 +77,22 @@ class CBlockWriter {
         ++m_nPendingLines;
     }
     // A keyword line. keyword and value are never empty (a line without a value is not
-    // written) and value holds no line break.
-    void Line(std::string_view keyword, std::string_view value) {
+    // written) and value holds no line break. padded, when not null, holds the keyword in
+    // kPaddedNameWidth bytes, the keyword being shorter.
+    void Line(std::string_view keyword, const char* padded, std::string_view value) {
         const size_t length = m_nIndentLength + keyword.size() + 1 + value.size() + 2;
-        if (length + kBlanksCopied > Room() || m_nIndentLength > kBlanksCopied) {
+        if (length + kPaddedNameWidth > Room() || m_nIndentLength > kBlanksCopied) {
             LongLine(keyword, value);
             return;
         }
-        // The blanks are copied in a fixed width, a store or two; the keyword writes over
-        // what goes past the indent.
+        // The blanks and the name are copied in fixed widths, a store or two each; what goes
+        // past them is written over by what follows.
         std::memcpy(m_at, kBlanks, kBlanksCopied);
         char* at = m_at + m_nIndentLength;
-        CopyShort(at, keyword.data(), keyword.size());
+        if (padded != nullptr)
+            std::memcpy(at, padded, kPaddedNameWidth);
+        else
+            CopyShort(at, keyword.data(), keyword.size());
         at += keyword.size();
         *at++ = ' ';
         CopyShort(at, value.data(), value.size());

@@ -8,6 +8,7 @@
 #include <string>
 #include <type_traits>
 
+#include "cfgfile/BlockText.h"
 #include "cfgfile/ValueForms.h"
 #include "cfgfile/WordList.h"
 #include "doc/DocObject.h"
@@ -34,6 +35,9 @@ struct KeywordEntry {
     const WordList* words;  // the enumeration's words
     // A number the writer fills in as a count: while it is 0 the keyword is left out.
     bool onlyIfNotZero;
+    // The name again, zeros after it, for the writer to copy in one fixed width; all zeros
+    // for a name too long for it.
+    char paddedName[kPaddedNameWidth];
 };
 
 // The entries of class C's table. They take members of C only, so a table cannot name a member
@@ -73,11 +77,15 @@ struct KeywordsOf {
 
   private:
     static constexpr KeywordEntry Blank(const char* name, int32_t scope, ValueForm form) {
-        return {name,    std::char_traits<char>::length(name),
-                scope,   form,
-                nullptr, nullptr,
-                nullptr, nullptr,
-                false};
+        KeywordEntry entry{name,    std::char_traits<char>::length(name),
+                           scope,   form,
+                           nullptr, nullptr,
+                           nullptr, nullptr,
+                           false,   {}};
+        if (entry.nameLength < kPaddedNameWidth)
+            for (size_t i = 0; i < entry.nameLength; ++i)
+                entry.paddedName[i] = name[i];
+        return entry;
     }
     static constexpr KeywordEntry Number(const char* name, int32_t scope, ValueForm form,
                                          int32_t C::*member, const WordList* words,

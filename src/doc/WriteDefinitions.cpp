@@ -90,7 +90,9 @@ void CDocObject::WriteKeywordLines(CBlockWriter& writer) {
             if (keyword.form == ValueForm::Text) value = KeywordLineValue(value);
             if (!value.empty()) {
                 if (line <= INT32_MAX) written = static_cast<int32_t>(line);
-                writer.Line({keyword.name, keyword.nameLength}, value);
+                writer.Line({keyword.name, keyword.nameLength},
+                            keyword.nameLength < kPaddedNameWidth ? keyword.paddedName : nullptr,
+                            value);
                 ++line;
             }
         }
