@@ -58,16 +58,14 @@ CBlockWriter::CBlockWriter(std::string& out, std::string_view indent, CLineTally
     : m_out(out),
       m_pTally(tally),
       m_indent(indent),
-      m_nIndentLength(std::min(indent.size() + 4, sizeof kBlanks - 1)) {
-    // Whatever reached the text before the writer is counted now, so that what the writer
-    // hands over is all the tally has not seen.
-    if (m_pTally != nullptr) m_pTally->CurrentLine();
-}
+      m_nIndentLength(std::min(indent.size() + 4, sizeof kBlanks - 1)) {}
 
 void CBlockWriter::PutLong(std::string_view piece) {
     Flush();
     if (piece.size() > Room()) {
         m_out.append(piece);
+        // Seen: its line ends, which only a label can hold, are among those pending.
+        if (m_pTally != nullptr) m_pTally->Counted(0);
         return;
     }
     std::memcpy(m_at, piece.data(), piece.size());
@@ -155,6 +153,9 @@ void CBlockWriter::LongLine(std::string_view keyword, std::string_view value) {
 }
 
 void CBlockWriter::Flush() {
+    // Text that reached the string another way since the tally last looked is counted first,
+    // so that it is told of only what is handed over now.
+    if (m_pTally != nullptr) m_pTally->CurrentLine();
     m_out.append(m_text, static_cast<size_t>(m_at - m_text));
     m_at = m_text;
     if (m_pTally != nullptr) m_pTally->Counted(m_nPendingLines);

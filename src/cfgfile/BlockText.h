@@ -48,7 +48,8 @@ class CLineTally {
 // A piece longer than the buffer goes to the text whole, after what came before it.
 // Until the writer has handed its lines over (Flush, or its end), the text must not be touched
 // but through it, or the lines would come out of order: a block's children are written after.
-// It counts the line ends it writes, so that a tally it is given need not read them again.
+// It counts the line ends it writes, so that a tally it is given need not read them again;
+// text that reaches the string another way, between the writer's hand-overs, is read.
 class CBlockWriter {
   public:
     // indent is the block's, all blanks; its keyword lines go one level deeper. tally may be

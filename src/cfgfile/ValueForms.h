@@ -4,7 +4,6 @@
 // and "%d %10s" accept, without their undefined behaviour on out-of-range numbers.
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -62,12 +61,12 @@ std::string_view Hex4Text(int32_t value, CValueText& room);
 // As WriteRate writes it.
 std::string_view RateText(int32_t value, int32_t unit, CValueText& room);
 
-// Cells: the number alone; other units: number, blank, unit word. A unit index without a word
-// (a damaged clipboard block) is written as the number alone.
 // The word written after a rate's number: empty for cells and for a unit without a word.
 inline std::string_view RateUnitText(int32_t unit) {
     return unit != RATE_CELLS ? kRateUnitWords.At(unit) : std::string_view();
 }
+// Cells: the number alone; other units: number, blank, unit word. A unit index without a word
+// (a damaged clipboard block) is written as the number alone.
 std::string WriteRate(int32_t value, int32_t unit);
 // The same form appended to out.
 void AppendRate(std::string& out, int32_t value, int32_t unit);

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cfgfile/BlockText.h"
 #include "core/TestSupport.h"
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
@@ -292,6 +295,59 @@ TEST(Writer, KeywordLinesOfAnyLengthComeOutWhole) {
     }
     EXPECT_EQ(test::Format(text), text);
     ExpectSavedLinesHold(doc, text);
+}
+
+// The block writer against plain appends to a string: random blocks of random pieces, some
+// longer than the writer's buffer, with text already in the string and text appended between
+// blocks, come out the same, and the line numbers it gives are those of the text.
+TEST(Writer, BlockWriterPutsWhatAppendsWould) {
+    std::mt19937 random(11);
+    auto piece = [&](size_t most) {
+        std::string text(random() % most + 1, 'a');
+        for (char& c : text)
+            c = static_cast<char>('a' + random() % 26);
+        return text;
+    };
+    auto lineOf = [](const std::string& text) {
+        return static_cast<long>(std::count(text.begin(), text.end(), '\n')) + 1;
+    };
+    for (int round = 0; round < 40; ++round) {
+        std::string out = "before\r\n";
+        CLineTally tally(out);  // numbers the lines from here
+        std::string expected;
+        for (int block = 0; block < 30; ++block) {
+            const std::string indent(random() % 3 * 4, ' ');
+            const size_t most = random() % 4 == 0 ? 6000 : 40;
+            CBlockWriter writer(out, indent, &tally);
+            std::string label = piece(most);
+            if (block % 7 == 3) label.insert(label.size() / 2, "\n");
+            writer.Opening(block % 2 == 0, label, "Pvc");
+            expected += (block % 2 == 0 ? "\r\n" : "") + indent + "; " + label + "\r\n" + indent +
+                        "DefinePvc";
+            writer.EndLine();
+            expected += "\r\n";
+            for (int line = random() % 12; line > 0; --line) {
+                ASSERT_EQ(writer.CurrentLine(), lineOf(expected));
+                const std::string keyword = piece(40);
+                const std::string value = piece(most);
+                char padded[kPaddedNameWidth] = {};
+                const bool pad = keyword.size() < sizeof padded && random() % 2 == 0;
+                if (pad) std::memcpy(padded, keyword.data(), keyword.size());
+                writer.Line(keyword, pad ? padded : nullptr, value);
+                expected += indent + "    " + keyword + " " + value + "\r\n";
+            }
+            writer.Closing("Pvc");
+            expected += indent + "EndPvc\r\n";
+            ASSERT_EQ(writer.CurrentLine(), lineOf(expected));
+            writer.Flush();
+            if (block % 5 == 0) {  // text that reaches the string another way
+                out += "x\ny\r\n";
+                expected += "x\ny\r\n";
+            }
+        }
+        ASSERT_EQ(out, "before\r\n" + expected);
+        EXPECT_EQ(tally.CurrentLine(), lineOf(expected));
+    }
 }
 
 TEST(Writer, OlderWordsAreNeverWritten) {
