@@ -106,41 +106,38 @@ bool CDocManager::OpenDocumentStep(const std::string& path) {
         ReportFileError(QStringLiteral("open"), file, QString::fromLocal8Bit(reason));
         return false;
     }
-    // The bytes read, seen without a copy: a large file is held in memory once.
-    QByteArray bytes = QByteArray::fromRawData(read.data(), static_cast<qsizetype>(read.size()));
-    m_watch.Watch(file, bytes);
+    m_watch.Watch(file, read);
     DeleteContents();
-    Serialize(false, bytes);
+    Serialize(false, read);
     m_doc.SetModifiedFlag(false);
     return true;
 }
 
-void CDocManager::Serialize(bool storing, QByteArray& bytes) {
+void CDocManager::Serialize(bool storing, std::string& text) {
     if (storing) {
-        bytes = QByteArray::fromStdString(m_doc.ConfigurationText());
+        text = m_doc.ConfigurationText();
         return;
     }
     m_readerMessages.clear();
     CMessageBoxSink sink(m_window, m_readerMessages, !m_options.ListFileProblems);
-    m_doc.ReadText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &sink);
+    m_doc.ReadText(text, &sink);
 }
 
 bool CDocManager::SaveDocumentStep(const std::string& path) {
     const QString file = Decode(path);
     std::string reason;
     bool written = false;
-    QByteArray bytes;
+    std::string text;
     {
         CWaitCursor wait;
-        Serialize(true, bytes);
-        written = WriteConfigurationFile(
-            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), reason);
+        Serialize(true, text);
+        written = WriteConfigurationFile(path, text, reason);
     }
     if (!written) {
         ReportFileError(QStringLiteral("save"), file, QString::fromLocal8Bit(reason));
         return false;
     }
-    m_watch.Watch(file, bytes);
+    m_watch.Watch(file, text);
     m_doc.SetModifiedFlag(false);
     return true;
 }

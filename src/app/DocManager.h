@@ -89,9 +89,11 @@ class CDocManager : public QObject, public CDocFramework {
     // False when the user would rather not write over a file another program has changed.
     bool ConfirmOverwrite(const QString& path);
     void DeleteContents();
-    // Moves the configuration between the document and a file's bytes: loading reads bytes
-    // into the (emptied) document, storing builds the whole text into bytes in one block.
-    void Serialize(bool storing, QByteArray& bytes);
+    // Moves the configuration between the document and a file's text: loading reads text into
+    // the (emptied) document, storing builds the whole of it into text in one block. The text
+    // is the one the file is read into or written from, never a copy of it: a large
+    // configuration is held in memory once.
+    void Serialize(bool storing, std::string& text);
     void ReportFileError(const QString& what, const QString& path, const QString& reason);
 
     CNetloomDoc& m_doc;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QByteArrayView>
 #include <QCryptographicHash>
 #include <QEvent>
 #include <QFile>
@@ -17,8 +18,10 @@ namespace {
 // to be noticed.
 constexpr int kQuietMilliseconds = 150;
 
-QByteArray Digest(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+QByteArray Digest(std::string_view bytes) {
+    return QCryptographicHash::hash(
+        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+        QCryptographicHash::Sha256);
 }
 
 }  // namespace
@@ -34,7 +37,7 @@ CFileWatch::CFileWatch(QObject* parent) : QObject(parent) {
             &CFileWatch::OnDirectoryChanged);
 }
 
-void CFileWatch::Watch(const QString& path, const QByteArray& bytes) {
+void CFileWatch::Watch(const QString& path, std::string_view bytes) {
     if (path != m_path) {
         Stop();
         m_path = path;

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <string_view>
+
 class QWidget;
 
 namespace netloom {
@@ -23,7 +25,7 @@ class CFileWatch : public QObject {
     explicit CFileWatch(QObject* parent = nullptr);
 
     // Watches path, which holds bytes: Netloom has just read them from it or written them.
-    void Watch(const QString& path, const QByteArray& bytes);
+    void Watch(const QString& path, std::string_view bytes);
     // Watches nothing: the configuration has no file it was read from or saved to.
     void Stop();
     const QString& Path() const { return m_path; }
