@@ -71,24 +71,33 @@ bool CNetloomDoc::Redo() {
     return true;
 }
 
+size_t CNetloomDoc::RoomAfterReading(size_t bytesRead) {
+    // A file another program wrote may be a good deal shorter than Netloom's text of it: its
+    // comments need not hold the labels, and it may leave keywords out. A text that outgrows
+    // its room is copied whole into twice the room, which for a large file means a second
+    // copy of it in memory while saving; room never written in costs no memory, only
+    // addresses.
+    return bytesRead + bytesRead / 4;
+}
+
 void CNetloomDoc::ReadText(std::string_view text, CMessageSink* sink) {
     CConfigReader reader(text, sink);
     m_cfgfile.ReadDefinition(reader);
-    m_nTextSizeHint = text.size();
+    m_nTextRoom = RoomAfterReading(text.size());
 }
 
 void CNetloomDoc::ReadText(CTextSource& source, CMessageSink* sink) {
     CConfigReader reader(source, sink);
     m_cfgfile.ReadDefinition(reader);
-    m_nTextSizeHint = reader.BytesRead();
+    m_nTextRoom = RoomAfterReading(reader.BytesRead());
 }
 
 std::string CNetloomDoc::ConfigurationText() {
     std::string text;
-    // A little over the last size, so that a few added lines do not make it grow once more.
-    text.reserve(m_nTextSizeHint + m_nTextSizeHint / 16);
+    text.reserve(m_nTextRoom);
     m_cfgfile.WriteDefinition(text, true);
-    m_nTextSizeHint = text.size();
+    // A little over this text, so that the few lines an edit adds do not make the next one grow.
+    m_nTextRoom = text.size() + text.size() / 16;
     return text;
 }
 

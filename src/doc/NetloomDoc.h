@@ -96,11 +96,13 @@ class CNetloomDoc {
     void MoveInHistory(Move move);
     // The object whose list the selection context names for objects of type code type.
     CDocObject* ContextOwner(int16_t type);
+    // The room for the first text written after reading bytesRead bytes of a file.
+    static size_t RoomAfterReading(size_t bytesRead);
 
     C_Doc_Cfgfile m_cfgfile;
-    // The size of the text last read or written: the next text is about as long, and a string
-    // made that long at once is not copied again and again as it grows.
-    size_t m_nTextSizeHint = 0;
+    // The room to make for the next text at once, from the size of the text last read or
+    // written, so that the text is not copied again and again as it grows.
+    size_t m_nTextRoom = 0;
     // After the contents: steps own objects that were taken out of them, and go first.
     CEditHistory m_history;
     CDocView* m_pView = nullptr;

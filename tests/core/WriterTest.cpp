@@ -386,6 +386,31 @@ TEST(Writer, ExampleFileIsReproducedByteForByte) {
     ExpectSavedLinesHold(doc, doc.ConfigurationText());
 }
 
+// A file another program wrote, without the comments and blank lines Netloom writes, comes out
+// longer than it went in; its text must still be made in the room given to it at once; grown
+// into twice that room, a large file is held twice over while it is saved.
+TEST(Writer, TextLongerThanTheFileReadIsMadeInOneBlock) {
+    const std::string example = test::SourceFile("examples/ka-210x.cfg");
+    ASSERT_FALSE(example.empty());
+    std::string bare;
+    for (size_t start = 0; start < example.size();) {
+        const size_t end = std::min(example.find('\n', start), example.size() - 1) + 1;
+        const std::string_view line = std::string_view(example).substr(start, end - start);
+        const size_t first = line.find_first_not_of(" \t\r\n");
+        if (first != std::string_view::npos && line[first] != ';') bare.append(line);
+        start = end;
+    }
+    CNetloomDoc doc;
+    Open(doc, bare);
+    const std::string first = doc.ConfigurationText();
+    ASSERT_EQ(first, example);
+    ASSERT_GT(first.size(), bare.size() + bare.size() / 16);
+    EXPECT_LE(first.capacity(), bare.size() + bare.size() / 4);
+    // Written again, the text is about as long as the last one and takes no more room.
+    const std::string second = doc.ConfigurationText();
+    EXPECT_LE(second.capacity(), first.size() + first.size() / 16);
+}
+
 TEST(Writer, SecondWriteIsIdenticalEvenFromUntidyInput) {
     const std::string untidy =
         "definelan\n"  // at top level: ignored
