@@ -71,7 +71,10 @@ bool CNetloomDoc::Redo() {
     return true;
 }
 
-size_t CNetloomDoc::RoomAfterReading(size_t bytesRead) {
+namespace {
+
+// The room for the first text written after reading bytesRead bytes of a file.
+size_t RoomAfterReading(size_t bytesRead) {
     // A file another program wrote may be a good deal shorter than Netloom's text of it: its
     // comments need not hold the labels, and it may leave keywords out. A text that outgrows
     // its room is copied whole into twice the room, which for a large file means a second
@@ -79,6 +82,8 @@ size_t CNetloomDoc::RoomAfterReading(size_t bytesRead) {
     // addresses.
     return bytesRead + bytesRead / 4;
 }
+
+}  // namespace
 
 void CNetloomDoc::ReadText(std::string_view text, CMessageSink* sink) {
     CConfigReader reader(text, sink);

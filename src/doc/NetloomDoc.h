@@ -96,8 +96,6 @@ class CNetloomDoc {
     void MoveInHistory(Move move);
     // The object whose list the selection context names for objects of type code type.
     CDocObject* ContextOwner(int16_t type);
-    // The room for the first text written after reading bytesRead bytes of a file.
-    static size_t RoomAfterReading(size_t bytesRead);
 
     C_Doc_Cfgfile m_cfgfile;
     // The room to make for the next text at once, from the size of the text last read or

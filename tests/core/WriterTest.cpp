@@ -42,16 +42,23 @@ std::vector<CDocObject*> ObjectsInFileOrder(CNetloomDoc& doc) {
     return objects;
 }
 
+// The lines of a written text, without their CR LF ends.
+std::vector<std::string_view> CrLfLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
 // Saving moves every object's lines to the text saved: each Define line and each keyword line
 // noted is where that line stands in text (counted here apart from the writer), and reading text
 // notes the same lines.
 void ExpectSavedLinesHold(CNetloomDoc& doc, const std::string& text) {
-    std::vector<std::string_view> lines{""};  // numbered from 1
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = std::min(text.find("\r\n", start), text.size());
-        lines.push_back(std::string_view(text).substr(start, end - start));
-        start = end + 2;
-    }
+    std::vector<std::string_view> lines = CrLfLines(text);
+    lines.insert(lines.begin(), "");  // numbered from 1
     auto lineAt = [&](long number) {
         return number > 0 && static_cast<size_t>(number) < lines.size()
                    ? lines[static_cast<size_t>(number)]
@@ -393,12 +400,9 @@ TEST(Writer, TextLongerThanTheFileReadIsMadeInOneBlock) {
     const std::string example = test::SourceFile("examples/ka-210x.cfg");
     ASSERT_FALSE(example.empty());
     std::string bare;
-    for (size_t start = 0; start < example.size();) {
-        const size_t end = std::min(example.find('\n', start), example.size() - 1) + 1;
-        const std::string_view line = std::string_view(example).substr(start, end - start);
-        const size_t first = line.find_first_not_of(" \t\r\n");
-        if (first != std::string_view::npos && line[first] != ';') bare.append(line);
-        start = end;
+    for (std::string_view line : CrLfLines(example)) {
+        const size_t first = line.find_first_not_of(' ');
+        if (first != std::string_view::npos && line[first] != ';') bare.append(line).append("\r\n");
     }
     CNetloomDoc doc;
     Open(doc, bare);
