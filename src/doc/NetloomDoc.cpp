@@ -108,50 +108,70 @@ std::string CNetloomDoc::ConfigurationText() {
 
 namespace {
 
-// A label is made only for an object the tree shows: a document read without a view (loomcfg,
-// the checks) has no use for a hundred thousand labels made on every renumbering, and every
-// other reader of a label makes it afresh through GetLabel. The labels are made in one string,
-// which stays in the fastest cache, rather than in each object's own, which in a large
-// configuration is a miss in memory for every object.
-void RelabelNode(CDocObject& object, std::string& label) {
-    if (!object.m_node.IsSet()) return;
-    object.MakeLabel(label);
-    object.m_node.Relabel(label);
+// The bytes of an object that making its label reads: its table of functions, number and
+// node, and its own fields after them.
+constexpr size_t kPrefetchedBytes = 320;
+
+// Asks for the part of an object its label is made from a few steps before it is read; a
+// hint only, which a compiler without it goes without.
+void PrefetchObject(const CDocObject* object) {
+#if defined(__GNUC__)
+    const char* at = reinterpret_cast<const char*>(object);
+    for (size_t offset = 0; offset < kPrefetchedBytes; offset += 64)
+        __builtin_prefetch(at + offset);
+#else
+    (void)object;
+#endif
 }
 
 }  // namespace
 
 void CNetloomDoc::Renumber() {
+    // Numbering first, relabelling after: in a large configuration each object is a miss in
+    // memory, and a loop that only numbers has many misses in flight at once, where making a
+    // label between two of them would leave one at a time. The relabelling then knows its
+    // objects in advance and fetches each a few steps ahead.
+    m_relabelled.clear();
+    const auto number = [this](CDocObject& object, int32_t& next) {
+        object.m_nNumber = next++;
+        // A label is made only for an object the tree shows: a document read without a view
+        // (loomcfg, the checks) has no use for a hundred thousand labels on every renumbering.
+        if (object.m_node.IsSet()) m_relabelled.push_back(&object);
+    };
     int32_t adapterNumber = 0;
     int32_t elanNumber = 0;
-    std::string label;
     for (auto& adapter : m_cfgfile.Adapters) {
-        adapter->m_nNumber = adapterNumber++;
-        RelabelNode(*adapter, label);
+        number(*adapter, adapterNumber);
         int32_t profileNumber = 0;
         for (auto& profile : adapter->TrafficProfiles) {
-            profile->m_nNumber = profileNumber++;
+            number(*profile, profileNumber);
             profile->Adapter = adapter.get();
-            RelabelNode(*profile, label);
         }
         int32_t pvcNumber = 0;
         int32_t mappingNumber = 0;
         for (auto& elan : adapter->VirtualAdapters) {
-            elan->m_nNumber = elanNumber++;
+            number(*elan, elanNumber);
             elan->Adapter = adapter.get();
-            RelabelNode(*elan, label);
-            // After the owner's own fields: a PVC's label depends on its owner's type.
             for (auto& pvc : elan->Pvcs) {
-                pvc->m_nNumber = pvcNumber++;
+                number(*pvc, pvcNumber);
                 pvc->VirtualAdapter = elan.get();
-                RelabelNode(*pvc, label);
             }
             for (auto& mapping : elan->Mappings) {
-                mapping->m_nNumber = mappingNumber++;
+                number(*mapping, mappingNumber);
                 mapping->VirtualAdapter = elan.get();
-                RelabelNode(*mapping, label);
             }
         }
+    }
+    // Every owner is numbered before any label is made: a PVC's label depends on its owner's
+    // type. The labels are made in one string, which stays in the fastest cache, rather than
+    // in each object's own.
+    constexpr size_t kAhead = 8;
+    std::string label;
+    for (size_t i = 0; i < m_relabelled.size(); ++i) {
+        if (i + kAhead < m_relabelled.size()) PrefetchObject(m_relabelled[i + kAhead]);
+        CDocObject& object = *m_relabelled[i];
+        object.MakeLabel(label);
+        object.m_node.Relabel(label);
     }
 }
 

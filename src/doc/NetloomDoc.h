@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "doc/Cfgfile.h"
 #include "doc/EditHistory.h"
@@ -101,6 +102,8 @@ class CNetloomDoc {
     // The room to make for the next text at once, from the size of the text last read or
     // written, so that the text is not copied again and again as it grows.
     size_t m_nTextRoom = 0;
+    // The objects Renumber gives their labels again, kept between calls only for its room.
+    std::vector<CDocObject*> m_relabelled;
     // After the contents: steps own objects that were taken out of them, and go first.
     CEditHistory m_history;
     CDocView* m_pView = nullptr;
