@@ -17,6 +17,7 @@
 #include "doc/ConfigChecks.h"
 #include "doc/Elan.h"
 #include "doc/NetloomDoc.h"
+#include "platform/TextRoom.h"
 
 namespace netloom::bench {
 namespace {
@@ -76,7 +77,9 @@ void BM_Write(benchmark::State& state) {
     if (!ReadForBenchmark(state, doc)) return;
     int64_t written = 0;
     for (auto _ : state) {
-        const std::string out = doc.ConfigurationText();
+        std::string out;
+        MakeTextRoom(out, doc.TextRoom());
+        doc.WriteConfigurationText(out);
         written = Bytes(out);
         benchmark::DoNotOptimize(out.data());
     }

@@ -13,6 +13,7 @@
 #include "doc/NetloomDoc.h"
 #include "doc/UserOptions.h"
 #include "platform/ConfigFile.h"
+#include "platform/TextRoom.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 #include "view/NetloomView.h"
@@ -115,7 +116,8 @@ bool CDocManager::OpenDocumentStep(const std::string& path) {
 
 void CDocManager::Serialize(bool storing, std::string& text) {
     if (storing) {
-        text = m_doc.ConfigurationText();
+        MakeTextRoom(text, m_doc.TextRoom());
+        m_doc.WriteConfigurationText(text);
         return;
     }
     m_readerMessages.clear();

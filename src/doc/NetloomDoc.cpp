@@ -99,11 +99,16 @@ void CNetloomDoc::ReadText(CTextSource& source, CMessageSink* sink) {
 
 std::string CNetloomDoc::ConfigurationText() {
     std::string text;
-    text.reserve(m_nTextRoom);
+    WriteConfigurationText(text);
+    return text;
+}
+
+void CNetloomDoc::WriteConfigurationText(std::string& text) {
+    text.clear();
+    text.reserve(m_nTextRoom);  // no more than a check when the caller made the room
     m_cfgfile.WriteDefinition(text, true);
     // A little over this text, so that the few lines an edit adds do not make the next one grow.
     m_nTextRoom = text.size() + text.size() / 16;
-    return text;
 }
 
 namespace {

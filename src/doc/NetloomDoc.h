@@ -40,6 +40,12 @@ class CNetloomDoc {
     // The whole file text, as saving writes it. Refreshes the derived values (MaxPvcs, the
     // sustained rate of best-effort profiles, each PVC's UserInstance).
     std::string ConfigurationText();
+    // The same text in place of what text held, in the room text has when that is enough:
+    // the caller may have made TextRoom() in it beforehand.
+    void WriteConfigurationText(std::string& text);
+    // The room the next text is likely to need, from the size of the text last read or
+    // written, so that the text is made in one block rather than copied again as it grows.
+    size_t TextRoom() const { return m_nTextRoom; }
 
     // Numbers every object and sets the owner links; relabels every object with a tree node.
     void Renumber();
@@ -99,8 +105,6 @@ class CNetloomDoc {
     CDocObject* ContextOwner(int16_t type);
 
     C_Doc_Cfgfile m_cfgfile;
-    // The room to make for the next text at once, from the size of the text last read or
-    // written, so that the text is not copied again and again as it grows.
     size_t m_nTextRoom = 0;
     // The objects Renumber gives their labels again, kept between calls only for its room.
     std::vector<CDocObject*> m_relabelled;

@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/TextRoom.h"
+
 namespace netloom {
 
 namespace {
@@ -134,7 +136,7 @@ bool ReadConfigurationFile(const std::string& path, std::string& bytes, std::str
     if (file.Get() < 0) return false;
     // Read straight into the result, sized for the whole file and one byte more, so that the
     // end shows without a second buffer. A file that grows meanwhile is read on to its new end.
-    bytes.clear();
+    MakeTextRoom(bytes, static_cast<size_t>(st.st_size) + 1);
     bytes.resize(static_cast<size_t>(st.st_size) + 1);
     size_t done = 0;
     for (;;) {

@@ -142,6 +142,21 @@ TEST_F(LoomCfgTest, FormatWritesWhatSaveWrites) {
     EXPECT_EQ(m_err.str(),
               messy + ":2: In \"Adapter\" definition: Illegal keyword \"Foo\" ignored.\n");
     EXPECT_NE(m_out.str().find("DefineAdapter"), std::string::npos);
+
+    // A text of many megabytes is made in room of its own: formatting what was formatted keeps
+    // every byte, and its numbering runs on across the whole file.
+    const std::string example = test::SourceFile("examples/ka-210x.cfg");
+    ASSERT_FALSE(example.empty());
+    std::string many;
+    size_t adapters = 0;
+    for (; many.size() < (size_t{12} << 20); adapters += 2)  // the example has two
+        many += example;
+    EXPECT_EQ(Run({"format", Write("many.cfg", many), "-o", out}), 0);
+    const std::string formatted = Read(out);
+    EXPECT_EQ(Run({"format", out}), 0);
+    EXPECT_TRUE(m_out.str() == formatted);  // no diff of megabytes on failure
+    EXPECT_NE(formatted.find("; Physical ATM Adapter " + std::to_string(adapters - 1) + "\r\n"),
+              std::string::npos);
 }
 
 TEST_F(LoomCfgTest, FormatOutputIsWrittenSafely) {

@@ -11,6 +11,7 @@
 #include "doc/NetloomDoc.h"
 #include "doc/TreeOutline.h"
 #include "platform/ConfigFile.h"
+#include "platform/TextRoom.h"
 
 #ifndef NETLOOM_VERSION
 #define NETLOOM_VERSION "1.0.0"
@@ -128,7 +129,9 @@ int RunFormat(const std::string& file, const std::string* output, std::ostream& 
     CNetloomDoc doc;
     const long count = OpenInto(doc, file, err, err);
     if (count < 0) return kExitTrouble;
-    const std::string text = doc.ConfigurationText();
+    std::string text;
+    MakeTextRoom(text, doc.TextRoom());
+    doc.WriteConfigurationText(text);
     if (output) {
         std::string reason;
         if (!WriteConfigurationFile(*output, text, reason)) {
