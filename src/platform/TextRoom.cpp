@@ -26,8 +26,7 @@ void MakeTextRoom(std::string& text, size_t room) {
     const uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
     const uintptr_t end = (start + text.capacity()) & ~(kLargePage - 1);
     // A hint: where the system has no large pages, or refuses, the text is made all the same.
-    if (end > first)
-        (void)::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+    if (end > first) (void)::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 #endif
 }
 
