@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <unordered_map>
+#include <utility>
 
 #include "cfgfile/ValueForms.h"
 #include "doc/Adapter.h"
@@ -20,22 +20,30 @@
 
 namespace netloom {
 
-void CObjectFindings::Add(CFindingKind kind, int keyword, const std::string& what,
-                          const std::string& page) {
-    CFinding finding;
+void CObjectFindings::Add(CFindingKind kind, int keyword,
+                          std::initializer_list<std::string_view> what, std::string_view page) {
+    CFinding& finding = m_out.findings.emplace_back();
     finding.object = &m_object;
     finding.kind = kind;
     finding.page = page;
-    finding.keyword = keyword >= 0 ? m_object.KeywordName(keyword) : "";
+    if (keyword >= 0) finding.keyword = m_object.KeywordName(keyword);
     if (m_object.LinesGeneration() == m_out.linesGeneration) {
         finding.line = keyword >= 0 ? m_object.KeywordLine(keyword) : 0;
         if (finding.line == 0) finding.line = m_object.DefineLine();
     }
-    finding.text = '"';
-    finding.text += m_object.GetLabel();
-    finding.text += "\": ";
-    finding.text += what;
-    m_out.findings.push_back(std::move(finding));
+    // A large configuration can have a finding or more for every object: the text is made in
+    // one allocation, sized from its pieces.
+    m_object.MakeLabel(m_out.label);
+    size_t length = m_out.label.size() + 4;
+    for (const std::string_view piece : what)
+        length += piece.size();
+    std::string& text = finding.text;
+    text.reserve(length);
+    text += '"';
+    text += m_out.label;
+    text += "\": ";
+    for (const std::string_view piece : what)
+        text += piece;
 }
 
 long CFindingList::DefineLineOf(const CDocObject& object) const {
@@ -78,8 +86,8 @@ void CheckProfileNumber(CDocObject& object, int keyword, int32_t number, const C
     if (number >= 0 && number < facts.offeredProfiles) return;
     CObjectFindings(object, out)
         .Add(CFindingKind::UnknownProfile, keyword,
-             std::string(object.KeywordName(keyword)) + ' ' + WriteDecimal(number) +
-                 " names no traffic profile: " + OfferedProfilesText(facts) + '.');
+             {object.KeywordName(keyword), " ", WriteDecimal(number),
+              " names no traffic profile: ", OfferedProfilesText(facts), "."});
 }
 
 // A PVC's place in file order: by its Define line, PVCs without one after all others, in tree
@@ -103,18 +111,30 @@ void CheckSharedVpiVci(C_Doc_Adapter& adapter, CFindingList& out) {
     }
     if (places.size() < 2) return;
     std::sort(places.begin(), places.end());
-    std::unordered_map<uint64_t, C_Doc_Pvc*> first;
-    first.reserve(places.size());
-    for (const CPvcPlace& place : places) {
-        const uint64_t pair = (uint64_t{static_cast<uint32_t>(place.pvc->Vpi)} << 32) |
-                              static_cast<uint32_t>(place.pvc->Vci);
-        const auto [it, isFirst] = first.emplace(pair, place.pvc);
-        if (isFirst) continue;
-        CObjectFindings(*place.pvc, out)
-            .Add(CFindingKind::DuplicateVpiVci, -1,
-                 "Vpi/Vci " + WriteDecimal(place.pvc->Vpi) + '/' + WriteDecimal(place.pvc->Vci) +
-                     " is already used by \"" + it->second->GetLabel() + "\" of \"" +
-                     adapter.GetLabel() + "\".");
+    // The first PVC in file order with a pair owns it. Sorted by pair and then by place, the
+    // owner of each pair comes first: no table of nodes to make for every PVC.
+    std::vector<std::pair<uint64_t, size_t>> byPair;
+    byPair.reserve(places.size());
+    for (size_t i = 0; i < places.size(); ++i) {
+        const C_Doc_Pvc& pvc = *places[i].pvc;
+        const uint64_t pair =
+            (uint64_t{static_cast<uint32_t>(pvc.Vpi)} << 32) | static_cast<uint32_t>(pvc.Vci);
+        byPair.emplace_back(pair, i);
+    }
+    std::sort(byPair.begin(), byPair.end());
+    std::vector<size_t> ownerOf(places.size());
+    for (size_t k = 0, owner = 0; k < byPair.size(); ++k) {
+        if (k == 0 || byPair[k].first != byPair[k - 1].first) owner = byPair[k].second;
+        ownerOf[byPair[k].second] = owner;
+    }
+    for (size_t i = 0; i < places.size(); ++i) {
+        if (ownerOf[i] == i) continue;
+        C_Doc_Pvc& pvc = *places[i].pvc;
+        CObjectFindings(pvc, out).Add(
+            CFindingKind::DuplicateVpiVci, -1,
+            {"Vpi/Vci ", WriteDecimal(pvc.Vpi), "/", WriteDecimal(pvc.Vci),
+             " is already used by \"", places[ownerOf[i]].pvc->GetLabel(), "\" of \"",
+             adapter.GetLabel(), "\"."});
     }
 }
 
@@ -130,8 +150,8 @@ void CheckAdapter(C_Doc_Adapter& adapter, CFindingList& out) {
         if (elan->Type == ELAN_RFC1483 && elan->Pvcs.size() > 1) {
             CObjectFindings(*elan, out)
                 .Add(CFindingKind::SeveralRfc1483Pvcs, -1,
-                     "it carries " + std::to_string(elan->Pvcs.size()) +
-                         " PVCs; an RFC 1483 virtual adapter carries one.");
+                     {"it carries ", std::to_string(elan->Pvcs.size()),
+                      " PVCs; an RFC 1483 virtual adapter carries one."});
         }
         for (auto& mapping : elan->Mappings)
             CheckMappingPages(*mapping, *elan, facts, out);
@@ -152,13 +172,21 @@ std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
     for (auto& adapter : cfgfile.Adapters)
         CheckAdapter(*adapter, list);
     std::vector<CFinding>& findings = list.findings;
-    // Found in tree order; a line-less finding keeps its place behind every line.
-    std::stable_sort(findings.begin(), findings.end(), [](const CFinding& a, const CFinding& b) {
-        const long x = a.line > 0 ? a.line : LONG_MAX;
-        const long y = b.line > 0 ? b.line : LONG_MAX;
-        return x < y;
-    });
-    return std::move(findings);
+    // Found in tree order; a line-less finding keeps its place behind every line, and the
+    // findings of one line keep the order they were found in. Sorted as pairs of line and
+    // place, the findings themselves move once each.
+    std::vector<std::pair<long, size_t>> order;
+    order.reserve(findings.size());
+    for (size_t i = 0; i < findings.size(); ++i) {
+        const long line = findings[i].line;
+        order.emplace_back(line > 0 ? line : LONG_MAX, i);
+    }
+    std::sort(order.begin(), order.end());
+    std::vector<CFinding> sorted;
+    sorted.reserve(findings.size());
+    for (const auto& [line, place] : order)
+        sorted.push_back(std::move(findings[place]));
+    return sorted;
 }
 
 std::vector<CFinding> CheckConfiguration(CNetloomDoc& doc) {

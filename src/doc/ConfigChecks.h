@@ -6,6 +6,7 @@
 // an administrator learns of them before a property sheet or the driver does.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace netloom {
@@ -24,8 +25,9 @@ enum class CFindingKind {
 
 struct CFinding {
     CDocObject* object = nullptr;
-    // The keyword of the value concerned, as spelled in its table; empty when none is.
-    std::string keyword;
+    // The keyword of the value concerned, as spelled in its table; empty when none is. Names
+    // the table's own text, which lives as long as the program.
+    std::string_view keyword;
     // Starts with the object's label in double quotes, then says what is wrong.
     std::string text;
     // The keyword's line in the file last read or saved, else the object's Define line; 0 for
@@ -33,8 +35,9 @@ struct CFinding {
     long line = 0;
     CFindingKind kind = CFindingKind::PageRefuses;
     // The tab title of the page (the dialog title for a traffic profile) for the page
-    // findings; empty for the others.
-    std::string page;
+    // findings; empty for the others. A literal of the checks, which lives as long as the
+    // program.
+    std::string_view page;
 };
 
 // Every finding of the configuration, in file order: by line, the findings of objects without

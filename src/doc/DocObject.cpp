@@ -42,10 +42,12 @@ bool CDocObject::IsKeywordUsed(int index) {
     return keyword != nullptr && IsEntryUsed(*keyword);
 }
 
-int CDocObject::FindKeyword(const std::string& keyword) const {
+int CDocObject::FindKeyword(std::string_view keyword) const {
     for (int i = 0; i < m_nKeywords; ++i) {
         const KeywordEntry* entry = Keyword(i);
-        if (entry != nullptr && EqualsNoCase(entry->name, keyword)) return i;
+        if (entry != nullptr && entry->nameLength == keyword.size() &&
+            EqualsNoCase(std::string_view(entry->name, entry->nameLength), keyword))
+            return i;
     }
     return -1;
 }

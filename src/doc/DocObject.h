@@ -77,7 +77,7 @@ class CDocObject {
     virtual void SetDefaults();
 
     // The index of keyword in this object's table (compared without regard to case), or -1.
-    int FindKeyword(const std::string& keyword) const;
+    int FindKeyword(std::string_view keyword) const;
     // The keyword as spelled in the table, or the empty text for an index outside it.
     const char* KeywordName(int index) const;
 

@@ -42,12 +42,13 @@ std::string Shown(std::string_view text, int32_t number) {
 // and reports every failure, not only the first.
 class CPageJudge {
   public:
-    CPageJudge(CObjectFindings& findings, const char* page) : m_findings(findings), m_page(page) {}
+    CPageJudge(CObjectFindings& findings, std::string_view page)
+        : m_findings(findings), m_page(page) {}
 
-    void Refuse(int keyword, const std::string& value, const std::string& message) {
+    void Refuse(int keyword, std::string_view value, std::string_view message) {
         m_findings.Add(CFindingKind::PageRefuses, keyword,
-                       std::string(m_findings.Object().KeywordName(keyword)) + ' ' + value +
-                           " is refused on the \"" + m_page + "\" page: " + message,
+                       {m_findings.Object().KeywordName(keyword), " ", value,
+                        " is refused on the \"", m_page, "\" page: ", message},
                        m_page);
     }
 
@@ -75,17 +76,16 @@ class CPageJudge {
     // An address field holds the text as stored; its canonical form is what the page stores,
     // which is a normalisation, not a change.
     bool Atm(int keyword, const std::string& value, std::string* parsed = nullptr) {
-        std::string canonical;
+        std::string& canonical = m_findings.List().address;
         if (ParseAtmAddress(value, canonical)) {
-            if (parsed) *parsed = std::move(canonical);
+            if (parsed) *parsed = canonical;
             return true;
         }
         Refuse(keyword, Quoted(value), InvalidAtmAddressMessage());
         return false;
     }
     void Mac(int keyword, const std::string& value) {
-        std::string canonical;
-        if (!ParseMacAddress(value, canonical))
+        if (!ParseMacAddress(value, m_findings.List().address))
             Refuse(keyword, Quoted(value), InvalidMacAddressMessage());
     }
     void MaxChars(int keyword, const std::string& value, size_t maxChars) {
@@ -103,7 +103,7 @@ class CPageJudge {
             const std::string beforeText = words ? std::string(words->At(value)) : before;
             const std::string afterText = words ? std::string(words->At(stored)) : after;
             Change(keyword, beforeText, afterText, before, after,
-                   "the \"" + m_page + "\" page has no entry for it");
+                   {"the \"", m_page, "\" page has no entry for it"});
         }
         return stored;
     }
@@ -111,37 +111,41 @@ class CPageJudge {
     int32_t UnitList(int keyword, const Rate& rate) {
         const int32_t stored =
             UntouchedListIndex(rate.Unit, kRateUnitWords.count, kRateUnitWords.count);
+        if (stored == rate.Unit) return stored;
         const std::string before = WriteRate(rate.Value, rate.Unit);
         const std::string after = WriteRate(rate.Value, stored);
         Change(keyword, before, after, before, after,
-               "the \"" + m_page + "\" page has no unit " + WriteDecimal(rate.Unit));
+               {"the \"", m_page, "\" page has no unit ", WriteDecimal(rate.Unit)});
         return stored;
     }
     void CheckBox(int keyword, int32_t value) {
         // Checked exactly for 1; anything else (only a damaged block holds it) comes back 0.
         const int32_t stored = value == 1 ? 1 : 0;
+        if (stored == value) return;
         const std::string before = WriteBoolean(value);
         const std::string after = WriteBoolean(stored);
         Change(keyword, before, after, before + " (" + WriteDecimal(value) + ")", after,
-               "the \"" + m_page + "\" page's check box holds only 0 and 1");
+               {"the \"", m_page, "\" page's check box holds only 0 and 1"});
     }
 
     // The stored value would go from beforeText to afterText (file forms); shown as before and
-    // after. Values the file does not hold for the object are left out.
-    void Change(int keyword, const std::string& beforeText, const std::string& afterText,
-                const std::string& before, const std::string& after, const std::string& why) {
+    // after, with the pieces of why. Values the file does not hold for the object are left out.
+    void Change(int keyword, std::string_view beforeText, std::string_view afterText,
+                std::string_view before, std::string_view after,
+                std::initializer_list<std::string_view> why) {
         if (beforeText == afterText || !m_findings.Object().IsKeywordUsed(keyword)) return;
+        std::string reason;
+        for (const std::string_view piece : why)
+            reason += piece;
         m_findings.Add(CFindingKind::PageChanges, keyword,
-                       std::string(m_findings.Object().KeywordName(keyword)) + ' ' + before +
-                           " becomes " + after + ", since " + why + '.',
+                       {m_findings.Object().KeywordName(keyword), " ", before, " becomes ", after,
+                        ", since ", reason, "."},
                        m_page);
     }
 
-    const std::string& Page() const { return m_page; }
-
   private:
     CObjectFindings& m_findings;
-    std::string m_page;
+    std::string_view m_page;
 };
 
 // The keyword indexes of the objects' tables, as their TransferKeyword numbers them.
@@ -190,7 +194,7 @@ template <size_t N, class Members>
 void CheckRangedFields(CPageJudge& page, C_Doc_Elan& elan,
                        const std::array<RangedKeyword, N>& fields, const Members& members) {
     for (size_t i = 0; i < N; ++i) {
-        const int keyword = elan.FindKeyword(std::string(fields[i].keyword));
+        const int keyword = elan.FindKeyword(fields[i].keyword);
         page.UnsignedInRange(keyword, elan.*members[i], fields[i].min, fields[i].max);
     }
 }
@@ -292,8 +296,8 @@ void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, CFindingList& 
         const std::string before = WriteHex4(elan.TraceMask);
         const std::string after = WriteHex4(TraceMaskOnPage(elan.TraceMask));
         page.Change(kw::TraceMask, before, after, before, after,
-                    "the \"Trace\" page keeps only the " + std::to_string(kTraceClasses) +
-                        " trace event classes");
+                    {"the \"Trace\" page keeps only the ", std::to_string(kTraceClasses),
+                     " trace event classes"});
     }
 }
 
@@ -358,7 +362,7 @@ void CheckMappingPages(C_Doc_TpMapping& mapping, const C_Doc_Elan& elan, const C
         if (!SameTokens(mapping.TrafficProfileList, after))
             page.Change(kw::TrafficProfileList, mapping.TrafficProfileList, after,
                         Quoted(mapping.TrafficProfileList), Quoted(after),
-                        DroppedProfilesText(mapping.TrafficProfileList, offered));
+                        {DroppedProfilesText(mapping.TrafficProfileList, offered)});
     }
 }
 
@@ -372,7 +376,7 @@ void CheckPvcPages(C_Doc_Pvc& pvc, const C_Doc_Elan& elan, const CAdapterFacts& 
         if (limits.vpiFixed) {
             const int32_t shown = PvcPageVpi(pvc.Vpi, vpiBits);
             page.Change(kw::Vpi, WriteDecimal(pvc.Vpi), WriteDecimal(shown), WriteDecimal(pvc.Vpi),
-                        WriteDecimal(shown), "MaxVpiBits is " + WriteDecimal(vpiBits));
+                        WriteDecimal(shown), {"MaxVpiBits is ", WriteDecimal(vpiBits)});
         } else {
             page.UnsignedInRange(kw::Vpi, pvc.Vpi, 0, limits.vpiMax);
         }

@@ -3,7 +3,9 @@
 // of each kind of object (what its pages refuse or change when confirmed untouched).
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "doc/ConfigChecks.h"
@@ -20,6 +22,10 @@ class C_Doc_Pvc;
 struct CFindingList {
     std::vector<CFinding> findings;
     uint64_t linesGeneration = 0;
+    // Where each finding's object label is made before it joins the finding's text, and where
+    // an address is put in its canonical form while it is checked: kept for the whole run.
+    std::string label;
+    std::string address;
     // The object's Define line, or 0 when its lines are not those of the file.
     long DefineLineOf(const CDocObject& object) const;
 };
@@ -30,11 +36,13 @@ class CObjectFindings {
   public:
     CObjectFindings(CDocObject& object, CFindingList& out) : m_object(object), m_out(out) {}
 
-    // keyword: index in the object's table, or -1 for the object as a whole.
-    void Add(CFindingKind kind, int keyword, const std::string& what,
-             const std::string& page = std::string());
+    // keyword: index in the object's table, or -1 for the object as a whole. what: the pieces
+    // of what is wrong, joined in the finding's text. page: a literal, or empty.
+    void Add(CFindingKind kind, int keyword, std::initializer_list<std::string_view> what,
+             std::string_view page = std::string_view());
 
     CDocObject& Object() const { return m_object; }
+    CFindingList& List() const { return m_out; }
     // The keyword's value as the file shows it.
     std::string ValueText(int keyword) const;
 

@@ -95,20 +95,26 @@ std::string FormatMessageText(std::string_view pattern,
     std::string out;
     out.reserve(pattern.size() + 32);
     const size_t n = pattern.size();
-    for (size_t i = 0; i < n; ++i) {
-        const char c = pattern[i];
-        if (c != '%' || i + 1 >= n) {
-            out += c;
-            continue;
+    size_t i = 0;
+    while (i < n) {
+        // The text up to the next '%' goes in whole.
+        const size_t percent = std::min(pattern.find('%', i), n);
+        out.append(pattern.substr(i, percent - i));
+        i = percent;
+        if (i >= n) break;
+        if (i + 1 >= n) {
+            out += '%';
+            break;
         }
         const char next = pattern[i + 1];
         if (next == '%') {
             out += '%';
-            ++i;
+            i += 2;
             continue;
         }
         if (next < '1' || next > '9') {
-            out += c;
+            out += '%';
+            ++i;
             continue;
         }
         const size_t index = static_cast<size_t>(next - '1');
@@ -119,6 +125,7 @@ std::string FormatMessageText(std::string_view pattern,
             if (close != std::string_view::npos) i = close;
         }
         if (index < inserts.size()) out.append(*(inserts.begin() + index));
+        ++i;
     }
     return out;
 }

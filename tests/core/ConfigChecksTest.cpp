@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <random>
 
 #include "cfgfile/WordList.h"
 #include "core/TestSupport.h"
@@ -266,6 +269,42 @@ TEST(ConfigChecks, LinesFollowTheFileThroughASave) {
         Open(reread, saved);
         EXPECT_EQ(Findings(doc), Findings(reread));
     }
+}
+
+// PVCs of random pairs over several virtual adapters of two physical adapters: each PVC whose
+// pair an earlier PVC of its own physical adapter holds is reported, naming that first PVC.
+TEST(ConfigChecks, SharedPairsNameTheirFirstHolder) {
+    std::mt19937 random(5);
+    std::string text;
+    std::vector<std::string> expected;
+    long line = 0;
+    auto add = [&](const std::string& lines) {
+        text += lines;
+        line += static_cast<long>(std::count(lines.begin(), lines.end(), '\n'));
+    };
+    for (int a = 0; a < 2; ++a) {
+        add("DefineAdapter\nMaxVpiBits 2\nMaxVciBits 8\n");
+        std::map<std::pair<int, int>, std::string> first;
+        for (int pvc = 0; pvc < 60; ++pvc) {
+            if (pvc % 20 == 0) add("DefineVirtualAdapter ClassicalIp\nEndVirtualAdapter\n");
+            const int vpi = static_cast<int>(random() % 2);
+            const int vci = 32 + static_cast<int>(random() % 12);
+            const long define = line + 1;
+            // A PVC names its virtual adapter by number, counted across physical adapters.
+            add("DefinePvc\nUserInstance " + std::to_string(a * 3 + pvc / 20) + "\nVpi " +
+                std::to_string(vpi) + "\nVci " + std::to_string(vci) + "\nEndPvc\n");
+            const std::string label = "Pvc " + std::to_string(pvc) + ": Vpi/Vci " +
+                                      std::to_string(vpi) + '/' + std::to_string(vci);
+            const auto [held, isFirst] = first.emplace(std::make_pair(vpi, vci), label);
+            if (!isFirst)
+                expected.push_back(std::to_string(define) + ": \"" + label + "\": Vpi/Vci " +
+                                   std::to_string(vpi) + '/' + std::to_string(vci) +
+                                   " is already used by \"" + held->second +
+                                   "\" of \"Physical ATM Adapter " + std::to_string(a) + "\".");
+        }
+        add("EndAdapter\n");
+    }
+    EXPECT_EQ(FindingsOf(text), expected);
 }
 
 // A document of 10^5 objects, with problems of every rule spread through it.

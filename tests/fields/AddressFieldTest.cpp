@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
 #include <string>
 
 #include "fields/AddressField.h"
@@ -65,6 +67,34 @@ TEST(AddressField, MacAddressesHaveTwelveDigits) {
     EXPECT_EQ(Parsed("0000c0ffee00", kMacAddressDigits), "00 00 c0 ff ee 00");
     EXPECT_EQ(Parsed("0000c0ffee0", kMacAddressDigits), "<invalid>");
     EXPECT_EQ(Parsed(kCanonical, kMacAddressDigits), "<invalid>");
+}
+
+// Random texts of digits, separators and a few foreign characters, against the rule as the
+// pages state it: the digits of the first 62 characters, in pairs, or refused.
+TEST(AddressField, RandomTextsFollowTheRule) {
+    const std::string alphabet = "0123456789abcdefABCDEF -:g.\t";
+    std::mt19937 random(12);
+    for (int round = 0; round < 20000; ++round) {
+        const int digits = round % 2 ? kAtmAddressDigits : kMacAddressDigits;
+        std::string text;
+        const size_t length = random() % 80;
+        for (size_t i = 0; i < length; ++i) {
+            // Mostly digits, so that many texts hold the right count.
+            const size_t pick = random() % 8 ? random() % 22 : random() % alphabet.size();
+            text += alphabet[pick];
+        }
+        std::string expected;
+        bool valid = true;
+        for (const char c : text.substr(0, kAddressScanLimit)) {
+            if (c == ' ' || c == '-' || c == ':') continue;
+            if (!std::isxdigit(static_cast<unsigned char>(c))) valid = false;
+            if (!expected.empty() && expected.size() % 3 == 2) expected += ' ';
+            expected += c;
+        }
+        const size_t found = expected.size() - expected.size() / 3;
+        if (found != 0 && found != static_cast<size_t>(digits)) valid = false;
+        EXPECT_EQ(Parsed(text, digits), valid ? expected : "<invalid>") << text;
+    }
 }
 
 }  // namespace

@@ -109,9 +109,10 @@ class PageContractTest : public PagesTest {
         CPageFindings on;
         for (const CFinding& finding : findings) {
             if (finding.object != &object || finding.page.empty()) continue;
-            if (QString::fromStdString(finding.page) != page && !page.isEmpty()) continue;
+            if (QString::fromStdString(std::string(finding.page)) != page && !page.isEmpty())
+                continue;
             if (finding.kind == CFindingKind::PageRefuses) on.refuses = true;
-            if (finding.kind == CFindingKind::PageChanges) on.changes.insert(finding.keyword);
+            if (finding.kind == CFindingKind::PageChanges) on.changes.emplace(finding.keyword);
         }
         return on;
     }
