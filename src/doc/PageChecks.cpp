@@ -190,13 +190,23 @@ int32_t C_Doc_Elan::*const kClipAdvancedMembers[] = {
 static_assert(std::size(kLaneAdvancedMembers) == kLaneAdvancedFields.size());
 static_assert(std::size(kClipAdvancedMembers) == kClipAdvancedFields.size());
 
+// The fields' keywords as indexes in the virtual adapter's table, which every virtual adapter
+// shares: looked up once, not for each virtual adapter of a large configuration.
+template <size_t N>
+std::array<int, N> KeywordIndexes(const C_Doc_Elan& elan,
+                                  const std::array<RangedKeyword, N>& fields) {
+    std::array<int, N> indexes{};
+    for (size_t i = 0; i < N; ++i)
+        indexes[i] = elan.FindKeyword(fields[i].keyword);
+    return indexes;
+}
+
 template <size_t N, class Members>
 void CheckRangedFields(CPageJudge& page, C_Doc_Elan& elan,
-                       const std::array<RangedKeyword, N>& fields, const Members& members) {
-    for (size_t i = 0; i < N; ++i) {
-        const int keyword = elan.FindKeyword(fields[i].keyword);
-        page.UnsignedInRange(keyword, elan.*members[i], fields[i].min, fields[i].max);
-    }
+                       const std::array<RangedKeyword, N>& fields,
+                       const std::array<int, N>& keywords, const Members& members) {
+    for (size_t i = 0; i < N; ++i)
+        page.UnsignedInRange(keywords[i], elan.*members[i], fields[i].min, fields[i].max);
 }
 
 }  // namespace
@@ -270,12 +280,14 @@ void CheckElanPages(C_Doc_Elan& elan, const CAdapterFacts& facts, CFindingList& 
         lane.Atm(kw::ServerAtmAddress, elan.ServerAtmAddress);
         lane.MaxChars(kw::LanName, elan.LanName, kMaxLanName);
         CPageJudge advanced(findings, "LANE Advanced");
-        CheckRangedFields(advanced, elan, kLaneAdvancedFields, kLaneAdvancedMembers);
+        static const auto keywords = KeywordIndexes(elan, kLaneAdvancedFields);
+        CheckRangedFields(advanced, elan, kLaneAdvancedFields, keywords, kLaneAdvancedMembers);
     } else if (elan.Type == ELAN_CLASSICAL_IP) {
         CPageJudge clip(findings, "Rfc1577");
         clip.Atm(kw::ArpServer, elan.ArpServer);
         CPageJudge advanced(findings, "1577 Advanced");
-        CheckRangedFields(advanced, elan, kClipAdvancedFields, kClipAdvancedMembers);
+        static const auto keywords = KeywordIndexes(elan, kClipAdvancedFields);
+        CheckRangedFields(advanced, elan, kClipAdvancedFields, keywords, kClipAdvancedMembers);
     } else if (elan.Type == ELAN_RFC1483) {
         CPageJudge rfc(findings, "Rfc1483");
         rfc.List(kw::Encapsulation, elan.Encapsulation, kEncapsulationWords.count,
