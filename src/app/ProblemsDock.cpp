@@ -63,14 +63,15 @@ void CProblemsDock::showEvent(QShowEvent* event) {
 
 void CProblemsDock::Refresh() {
     m_bStale = false;
-    const std::vector<CFinding> findings = CheckConfiguration(m_doc);
+    std::vector<CFinding> findings = CheckConfiguration(m_doc);
     std::vector<CProblemRow> rows;
     rows.reserve(m_readerMessages.size() + findings.size());
     for (const CReaderMessage& message : m_readerMessages)
-        rows.push_back(CProblemRow{message.line, QString(), FromBytes(message.text), nullptr});
-    for (const CFinding& finding : findings) {
-        const QString object = finding.object ? FromBytes(finding.object->GetLabel()) : QString();
-        rows.push_back(CProblemRow{finding.line, object, FromBytes(finding.text), finding.object});
+        rows.push_back(CProblemRow{message.line, message.text, 0, nullptr});
+    // Each finding's text moves into its row, which takes the object's label from it.
+    for (CFinding& finding : findings) {
+        const size_t label = finding.object ? finding.labelLength : 0;
+        rows.push_back(CProblemRow{finding.line, std::move(finding.text), label, finding.object});
     }
     const size_t count = rows.size();
     m_model->SetRows(std::move(rows));
@@ -81,8 +82,8 @@ void CProblemsDock::Refresh() {
 QStringList CProblemsDock::Rows() const {
     QStringList rows;
     for (const CProblemRow& row : m_model->Rows()) {
-        rows << CProblemsModel::LineText(row.line) + QLatin1Char('\t') + row.object +
-                    QLatin1Char('\t') + row.text;
+        rows << CProblemsModel::LineText(row.line) + QLatin1Char('\t') + row.Object() +
+                    QLatin1Char('\t') + row.Text();
     }
     return rows;
 }

@@ -1,6 +1,19 @@
 #include "app/ProblemsModel.h"
 
+#include <string_view>
+
+#include "ui/Latin1.h"
+
 namespace netloom {
+
+QString CProblemRow::Object() const {
+    if (objectLength == 0 || objectLength >= text.size()) return QString();
+    return FromBytes(std::string_view(text).substr(1, objectLength));
+}
+
+QString CProblemRow::Text() const {
+    return FromBytes(text);
+}
 
 void CProblemsModel::SetRows(std::vector<CProblemRow> rows) {
     beginResetModel();
@@ -29,9 +42,9 @@ QVariant CProblemsModel::data(const QModelIndex& index, int role) const {
         case kLine:
             return LineText(row.line);
         case kObject:
-            return row.object;
+            return row.Object();
         case kText:
-            return row.text;
+            return row.Text();
         default:
             return QVariant();
     }

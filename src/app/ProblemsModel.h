@@ -5,17 +5,24 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <string>
 #include <vector>
 
 namespace netloom {
 
 class CDocObject;
 
+// A row keeps its text as the checks made it, in bytes: made into the characters of the
+// screen only for the rows the list shows, not for every one of a hundred thousand findings.
 struct CProblemRow {
     long line = 0;  // 0: an object inserted or pasted since the file was read or saved
-    QString object;
-    QString text;
+    std::string text;
+    // The object's label is text's characters 1 to objectLength; none when 0.
+    size_t objectLength = 0;
     CDocObject* target = nullptr;  // null for a reader message
+
+    QString Object() const;
+    QString Text() const;
 };
 
 class CProblemsModel : public QAbstractTableModel {

@@ -41,6 +41,7 @@ void CObjectFindings::Add(CFindingKind kind, int keyword,
     text.reserve(length);
     text += '"';
     text += m_out.label;
+    finding.labelLength = m_out.label.size();
     text += "\": ";
     for (const std::string_view piece : what)
         text += piece;

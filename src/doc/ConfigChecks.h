@@ -30,6 +30,8 @@ struct CFinding {
     std::string_view keyword;
     // Starts with the object's label in double quotes, then says what is wrong.
     std::string text;
+    // The length of that label, which starts at text's second character.
+    size_t labelLength = 0;
     // The keyword's line in the file last read or saved, else the object's Define line; 0 for
     // an object inserted or pasted since.
     long line = 0;
