@@ -24,6 +24,15 @@
 
 namespace netloom {
 
+const std::string& CFindingList::RangeText(int32_t min, int32_t max) {
+    if (m_rangeText.empty() || min != m_nRangeMin || max != m_nRangeMax) {
+        m_rangeText = RangeMessage(min, max);
+        m_nRangeMin = min;
+        m_nRangeMax = max;
+    }
+    return m_rangeText;
+}
+
 namespace {
 
 std::string Quoted(std::string_view text) {
@@ -67,7 +76,7 @@ class CPageJudge {
     }
     void Range(int keyword, int32_t value, int32_t min, int32_t max) {
         if (!InRange(value, min, max))
-            Refuse(keyword, m_findings.ValueText(keyword), RangeMessage(min, max));
+            Refuse(keyword, m_findings.ValueText(keyword), m_findings.List().RangeText(min, max));
     }
     void UnsignedInRange(int keyword, int32_t value, int32_t min, int32_t max) {
         if (Unsigned(keyword, value)) Range(keyword, value, min, max);

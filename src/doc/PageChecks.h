@@ -26,8 +26,16 @@ struct CFindingList {
     // an address is put in its canonical form while it is checked: kept for the whole run.
     std::string label;
     std::string address;
+    // RangeMessage(min, max), made again only when the range differs from the last one asked
+    // for: most refusals of a large configuration repeat a few ranges.
+    const std::string& RangeText(int32_t min, int32_t max);
     // The object's Define line, or 0 when its lines are not those of the file.
     long DefineLineOf(const CDocObject& object) const;
+
+  private:
+    std::string m_rangeText;  // empty until a range is asked for
+    int32_t m_nRangeMin = 0;
+    int32_t m_nRangeMax = 0;
 };
 
 // The findings of one object: each text starts with its label in quotes, each line is its
