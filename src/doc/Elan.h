@@ -35,9 +35,10 @@ class C_Doc_Elan : public CDocObject {
 
     // First, beside the number: renumbering reads the owner and the two lists.
     C_Doc_Adapter* Adapter = nullptr;  // owner, not owned
+    int32_t Type = ELAN_LANE;
+    int32_t LanType = 0;
     std::vector<std::unique_ptr<C_Doc_TpMapping>> Mappings;
     std::vector<std::unique_ptr<C_Doc_Pvc>> Pvcs;
-    int32_t Type = ELAN_LANE;
     int32_t AgingTime = 300;
     int32_t ArpResponseTime = 1;
     std::string ArpServer;
@@ -50,7 +51,6 @@ class C_Doc_Elan : public CDocObject {
     std::string IpAddress;
     int32_t JoinTimeout = 5;
     std::string LanName;
-    int32_t LanType = 0;
     int32_t MaxArpRetryCount = 1;
     int32_t MaxDataFrameSize = 1516;
     int32_t MaxDdVccs = 64;

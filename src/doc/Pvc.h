@@ -24,10 +24,10 @@ class C_Doc_Pvc : public CDocObject {
     static std::string_view PvcTypeText(int32_t pvcType);
 
     C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned; first, beside the number
-    std::string AtmAddress;
     int32_t PvcType = 0;
     int32_t Vpi = 0;
     int32_t Vci = 32;
+    std::string AtmAddress;
     std::string MacAddress;
     std::string IpAddress;
     int32_t TrafficProfileSelector = 0;

@@ -22,10 +22,10 @@ class C_Doc_TpMapping : public CDocObject {
     void SetDefaults() override;
 
     C_Doc_Elan* VirtualAdapter = nullptr;  // owner, not owned; first, beside the number
+    int32_t VcType = 0;
     std::string AddressMask;
     std::string AtmAddress;
     std::string TrafficProfileList;
-    int32_t VcType = 0;
 };
 
 // The mapping page offers LANE virtual adapters a ninth connection type, "Multicast", which
