@@ -175,7 +175,8 @@ std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
     std::vector<CFinding>& findings = list.findings;
     // Found in tree order; a line-less finding keeps its place behind every line, and the
     // findings of one line keep the order they were found in. Sorted as pairs of line and
-    // place, the findings themselves move once each.
+    // place, the findings themselves then move once each, in place: a second list would double
+    // the memory of a hundred thousand findings.
     std::vector<std::pair<long, size_t>> order;
     order.reserve(findings.size());
     for (size_t i = 0; i < findings.size(); ++i) {
@@ -183,11 +184,22 @@ std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
         order.emplace_back(line > 0 ? line : LONG_MAX, i);
     }
     std::sort(order.begin(), order.end());
-    std::vector<CFinding> sorted;
-    sorted.reserve(findings.size());
-    for (const auto& [line, place] : order)
-        sorted.push_back(std::move(findings[place]));
-    return sorted;
+    // order[k].second: where the finding that belongs at k is now. Each cycle of that
+    // permutation is followed once, and a place is marked done by pointing at itself.
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start].second == start) continue;
+        CFinding held = std::move(findings[start]);
+        size_t at = start;
+        while (order[at].second != start) {
+            const size_t from = order[at].second;
+            findings[at] = std::move(findings[from]);
+            order[at].second = at;
+            at = from;
+        }
+        findings[at] = std::move(held);
+        order[at].second = at;
+    }
+    return std::move(findings);
 }
 
 std::vector<CFinding> CheckConfiguration(CNetloomDoc& doc) {
