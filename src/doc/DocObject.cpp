@@ -45,7 +45,8 @@ bool CDocObject::IsKeywordUsed(int index) {
 int CDocObject::FindKeyword(std::string_view keyword) const {
     for (int i = 0; i < m_nKeywords; ++i) {
         const KeywordEntry* entry = Keyword(i);
-        if (entry != nullptr && entry->nameLength == keyword.size() &&
+        // The table's own length: a name is not measured again for every look-up.
+        if (entry != nullptr &&
             EqualsNoCase(std::string_view(entry->name, entry->nameLength), keyword))
             return i;
     }
