@@ -2,7 +2,10 @@
 
 #include <QFile>
 #include <QTreeWidget>
+#include <algorithm>
 #include <climits>
+#include <utility>
+#include <vector>
 
 #include "doc/Adapter.h"
 #include "doc/Elan.h"
@@ -200,9 +203,9 @@ void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
     ForgetNodes();
     // A rebuild mostly makes as many nodes as there were: room for them at once spares the set
     // its growing, a new table and a pass over every node each time it doubles.
-    const qsizetype nodes = m_liveItems.size();
+    const qsizetype count = m_liveItems.size();
     m_liveItems.clear();
-    m_liveItems.reserve(nodes);
+    m_liveItems.reserve(count);
     m_rootNode.Clear();
     m_view.clear();
     m_currentNode.Clear();
@@ -216,8 +219,28 @@ void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
     m_doc.Cfgfile().m_node = m_rootNode;
 
     m_bRebuilding = true;
-    for (auto& adapter : m_doc.Cfgfile().Adapters)
-        AddAdapterNode(*adapter);
+    // The nodes the tree will show are made before the closed groups' contents: laying out
+    // the shown rows, which the view does again after every removal, then reads items that lie
+    // one after another in memory, where among the PVCs and mappings each would be a miss. A
+    // batch of adapters at a time, so that the contents are added while the nodes they join
+    // are still in the caches.
+    constexpr size_t kAdaptersAtOnce = 64;
+    auto& adapters = m_doc.Cfgfile().Adapters;
+    std::vector<CAdapterNodes> made;
+    for (size_t first = 0; first < adapters.size(); first += kAdaptersAtOnce) {
+        const size_t end = std::min(adapters.size(), first + kAdaptersAtOnce);
+        made.clear();
+        for (size_t i = first; i < end; ++i)
+            made.push_back(MakeAdapterNodes(*adapters[i], -1));
+        for (const CAdapterNodes& nodes : made)
+            AddAdapterContents(nodes);
+        // Made apart from the tree, each adapter's nodes join it at once: the tree takes in a
+        // subtree in one step instead of a node at a time.
+        for (const CAdapterNodes& nodes : made) {
+            root->addChild(nodes.node);
+            OpenAdapter(nodes);
+        }
+    }
     root->setExpanded(true);
     m_bRebuilding = false;
     m_view.ScheduleFitColumn();
@@ -230,34 +253,49 @@ void CNodeTree::SelectAdded(QTreeWidgetItem* node) {
 }
 
 void CNodeTree::AddAdapterNode(C_Doc_Adapter& adapter, int at) {
-    QTreeWidgetItem* root = RootNode();
-    if (root == nullptr) return;
+    if (RootNode() == nullptr) return;
     CSelectionBatch batch(*this);
-    // While the whole tree is built, each adapter's nodes are made apart from it and join it
-    // at once: the tree then takes in a subtree in one step instead of a node at a time.
-    const bool apart = m_bRebuilding;
+    const CAdapterNodes nodes = MakeAdapterNodes(adapter, at);
+    AddAdapterContents(nodes);
+    OpenAdapter(nodes);
+    SelectAdded(nodes.node);
+}
+
+CNodeTree::CAdapterNodes CNodeTree::MakeAdapterNodes(C_Doc_Adapter& adapter, int at) {
+    CAdapterNodes nodes;
+    nodes.adapter = &adapter;
     const std::string& label = LabelOf(adapter);
-    QTreeWidgetItem* node = apart ? NewNode(label, NODE_ADAPTER, &adapter)
-                                  : InsertNode(root, label, NODE_ADAPTER, &adapter, at);
-    adapter.m_node = RefOf(node, label);
+    nodes.node = m_bRebuilding ? NewNode(label, NODE_ADAPTER, &adapter)
+                               : InsertNode(RootNode(), label, NODE_ADAPTER, &adapter, at);
+    adapter.m_node = RefOf(nodes.node, label);
     adapter.m_trafficProfilesNode.Clear();
     if (m_options.DisplayTrafficProfiles) {
-        QTreeWidgetItem* group =
-            InsertNode(node, kGroupTrafficProfiles, NODE_TRAFFIC_PROFILES, &adapter);
-        adapter.m_trafficProfilesNode = RefOf(group);
-        for (auto& profile : adapter.TrafficProfiles)
-            AddTrafficProfileNodeUnder(group, *profile);
-        group->setExpanded(false);
+        nodes.profiles =
+            InsertNode(nodes.node, kGroupTrafficProfiles, NODE_TRAFFIC_PROFILES, &adapter);
+        adapter.m_trafficProfilesNode = RefOf(nodes.profiles);
     }
-    QTreeWidgetItem* group =
-        InsertNode(node, kGroupVirtualAdapters, NODE_VIRTUAL_ADAPTERS, &adapter);
-    adapter.m_virtualAdaptersNode = RefOf(group);
+    nodes.elans = InsertNode(nodes.node, kGroupVirtualAdapters, NODE_VIRTUAL_ADAPTERS, &adapter);
+    adapter.m_virtualAdaptersNode = RefOf(nodes.elans);
     for (auto& elan : adapter.VirtualAdapters)
-        AddVirtualAdapterNodeUnder(group, *elan);
-    if (apart) root->addChild(node);
-    group->setExpanded(true);
-    node->setExpanded(true);
-    SelectAdded(node);
+        AddVirtualAdapterFrame(nodes.elans, *elan, -1);
+    return nodes;
+}
+
+void CNodeTree::AddAdapterContents(const CAdapterNodes& nodes) {
+    if (nodes.profiles != nullptr) {
+        for (auto& profile : nodes.adapter->TrafficProfiles)
+            AddTrafficProfileNodeUnder(nodes.profiles, *profile);
+        nodes.profiles->setExpanded(false);
+    }
+    for (auto& elan : nodes.adapter->VirtualAdapters) {
+        AddVirtualAdapterContents(*elan);
+        SelectAdded(ItemOf(elan->m_node));
+    }
+}
+
+void CNodeTree::OpenAdapter(const CAdapterNodes& nodes) {
+    nodes.elans->setExpanded(true);
+    nodes.node->setExpanded(true);
 }
 
 void CNodeTree::AddTrafficProfileNode(C_Doc_TrafficProfile& profile, int at) {
@@ -283,15 +321,29 @@ void CNodeTree::AddVirtualAdapterNode(C_Doc_Elan& elan, int at) {
 void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at) {
     if (group == nullptr) return;
     CSelectionBatch batch(*this);
+    QTreeWidgetItem* node = AddVirtualAdapterFrame(group, elan, at);
+    AddVirtualAdapterContents(elan);
+    SelectAdded(node);
+}
+
+QTreeWidgetItem* CNodeTree::AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc_Elan& elan,
+                                                   int at) {
     const std::string& label = LabelOf(elan);
     QTreeWidgetItem* node = InsertNode(group, label, NODE_VIRTUAL_ADAPTER, &elan, at);
     elan.m_node = RefOf(node, label);
+    elan.m_pvcsNode.Clear();
+    elan.m_mappingsNode.Clear();
+    return node;
+}
+
+void CNodeTree::AddVirtualAdapterContents(C_Doc_Elan& elan) {
+    QTreeWidgetItem* node = ItemOf(elan.m_node);
+    if (node == nullptr) return;
     QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
     elan.m_pvcsNode = RefOf(pvcs);
     for (auto& pvc : elan.Pvcs)
         AddPvcNodeUnder(pvcs, *pvc);
     pvcs->setExpanded(false);
-    elan.m_mappingsNode.Clear();
     if (m_options.DisplayTrafficProfiles && elan.Type != ELAN_RFC1483) {
         QTreeWidgetItem* mappings = InsertNode(node, kGroupMappings, NODE_MAPPINGS, &elan);
         elan.m_mappingsNode = RefOf(mappings);
@@ -299,7 +351,6 @@ void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& e
             AddMappingNodeUnder(mappings, *mapping);
         mappings->setExpanded(false);
     }
-    SelectAdded(node);
 }
 
 void CNodeTree::AddPvcNode(C_Doc_Pvc& pvc, int at) {

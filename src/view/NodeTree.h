@@ -85,6 +85,20 @@ class CNodeTree {
     void AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_TrafficProfile& profile,
                                     int at = -1);
     void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at = -1);
+    // The virtual adapter's node alone, then its groups and everything in them.
+    QTreeWidgetItem* AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc_Elan& elan, int at);
+    void AddVirtualAdapterContents(C_Doc_Elan& elan);
+    // An adapter's nodes in the order they are made: first those an opened adapter shows (its
+    // own, its groups', its virtual adapters'), then the rest, then the opening.
+    struct CAdapterNodes {
+        C_Doc_Adapter* adapter = nullptr;
+        QTreeWidgetItem* node = nullptr;
+        QTreeWidgetItem* profiles = nullptr;
+        QTreeWidgetItem* elans = nullptr;
+    };
+    CAdapterNodes MakeAdapterNodes(C_Doc_Adapter& adapter, int at);
+    void AddAdapterContents(const CAdapterNodes& nodes);
+    void OpenAdapter(const CAdapterNodes& nodes);
     void AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at = -1);
     void AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at = -1);
     void ForgetSubtree(QTreeWidgetItem* item);

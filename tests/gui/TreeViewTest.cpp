@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <random>
 #include <vector>
 
+#include "ConfigGenerator.h"
 #include "app/MainFrame.h"
 #include "doc/Adapter.h"
 #include "doc/CommandIds.h"
@@ -38,6 +40,18 @@ class TreeViewTest : public NetloomTest {
     void Open() {
         m_path = CopyExample();
         ASSERT_TRUE(Start({m_path}));
+    }
+    // Every node as the document's outline has it.
+    QStringList DocumentOutline(bool profiles) {
+        QStringList expected;
+        for (const TreeOutlineNode& node :
+             BuildTreeOutline(Doc().Cfgfile(), m_path.toStdString(), profiles)) {
+            expected << QStringLiteral("%1 %2 %3")
+                            .arg(node.depth)
+                            .arg(node.kind)
+                            .arg(QString::fromStdString(node.label));
+        }
+        return expected;
     }
     QPoint LabelPoint(QTreeWidgetItem* item) {
         const QRect rect = View().visualItemRect(item);
@@ -61,16 +75,8 @@ class TreeViewTest : public NetloomTest {
 TEST_F(TreeViewTest, OpenedFileShowsItsObjectsUnderTheFullPath) {
     Open();
     EXPECT_EQ(Caption(), QStringLiteral("ka-210x.cfg - Netloom"));
-    // Every node as the document's outline has it, profiles hidden (a fresh user's default).
-    QStringList expected;
-    for (const TreeOutlineNode& node :
-         BuildTreeOutline(Doc().Cfgfile(), m_path.toStdString(), false)) {
-        expected << QStringLiteral("%1 %2 %3")
-                        .arg(node.depth)
-                        .arg(node.kind)
-                        .arg(QString::fromStdString(node.label));
-    }
-    EXPECT_EQ(Outline(), expected);
+    // Profiles hidden: a fresh user's default.
+    EXPECT_EQ(Outline(), DocumentOutline(false));
     EXPECT_EQ(Outline().value(0), QStringLiteral("0 0 ") + m_path);
     EXPECT_TRUE(Outline().contains(QStringLiteral("5 7 Pvc 0: Vpi/Vci 0/100 - ControlDirect")));
 
@@ -85,6 +91,40 @@ TEST_F(TreeViewTest, OpenedFileShowsItsObjectsUnderTheFullPath) {
     EXPECT_EQ(View().CurrentNode(), View().RootNode());
     EXPECT_EQ(Doc().m_pCurAdapter, nullptr);
     EXPECT_FALSE(View().rootIsDecorated()) << "the root must have no button to collapse it";
+}
+
+// Enough adapters that the tree is built in several batches, the last one short.
+TEST_F(TreeViewTest, ManyAdaptersShowTheDocumentsOutlineHoweverTheirNodesAreMade) {
+    bench::CGeneratedCounts counts;
+    const std::string text = bench::GenerateConfigurationOfObjects(150 * 26, 5, &counts);
+    ASSERT_GT(counts.adapters, 140u);
+    m_path = TempPath(QStringLiteral("many.cfg"));
+    QFile file(m_path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(text.data(), static_cast<qint64>(text.size())),
+              static_cast<qint64>(text.size()));
+    file.close();
+    ASSERT_TRUE(Start({m_path}));
+
+    const auto expectShown = [&](int groupsPerAdapter) {
+        const QStringList shown = Outline(true);
+        EXPECT_EQ(shown.size(), static_cast<qsizetype>(1 + counts.adapters * groupsPerAdapter +
+                                                       counts.adapters + counts.virtualAdapters));
+        for (const QString& row : shown)
+            EXPECT_LE(row.left(1).toInt(), 3) << "nothing below a virtual adapter is open";
+    };
+    EXPECT_EQ(Outline(), DocumentOutline(false));
+    expectShown(1);
+    Trigger(ID_VIEW_TRAFFIC_PROFILES);
+    EXPECT_EQ(Outline(), DocumentOutline(true));
+    expectShown(2);
+
+    // An adapter put back by Undo gets its nodes one by one, in the tree as it stands.
+    View().SelectNode(View().topLevelItem(0)->child(70));
+    Trigger(ID_EDIT_DELETE);
+    ASSERT_EQ(View().topLevelItem(0)->childCount(), static_cast<int>(counts.adapters - 1));
+    Trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(Outline(), DocumentOutline(true));
 }
 
 TEST_F(TreeViewTest, TrafficProfilesToggleRebuildsAndSelectsTheRoot) {
