@@ -18,7 +18,7 @@
 #include "doc/UserOptions.h"
 #include "ui/Latin1.h"
 #include "view/NetloomView.h"
-#include "view/TreeImages.h"
+#include "view/NodeItem.h"
 
 namespace netloom {
 
@@ -84,75 +84,27 @@ void CNodeTree::SetCurrentNode(QTreeWidgetItem* item) {
     m_currentNode = item ? RefOf(item) : CTreeNodeRef();
 }
 
-namespace {
-
-// A node's kind, object and image never change: held as members and answered when asked, they
-// cost the item no stored values, each a variant in a list grown one by one, on every node of
-// a rebuild. Its label is a member too: stored as the base stores it, it would cost two more
-// lists per node, made on every rebuild and freed on the next.
-class CNodeItem final : public QTreeWidgetItem {
-  public:
-    CNodeItem(int kind, CDocObject* object, QString text)
-        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object), m_text(std::move(text)) {}
-
-    void setData(int column, int role, const QVariant& value) override {
-        if (column != 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
-            QTreeWidgetItem::setData(column, role, value);
-            return;
-        }
-        QString text = value.toString();
-        if (text == m_text) return;
-        m_text = std::move(text);
-        emitDataChanged();
-    }
-
-    QVariant data(int column, int role) const override {
-        if (column == 0) {
-            switch (role) {
-                case Qt::DisplayRole:
-                case Qt::EditRole:
-                    return m_text;
-                case CNetloomView::KindRole:
-                    return m_nKind;
-                case CNetloomView::ObjectRole:
-                    return QVariant::fromValue(static_cast<void*>(m_pObject));
-                case Qt::DecorationRole: {
-                    const QVector<QIcon>& images = TreeImages();
-                    if (m_nKind >= 0 && m_nKind < images.size()) return images[m_nKind];
-                    return {};
-                }
-                default:
-                    break;
-            }
-        }
-        return QTreeWidgetItem::data(column, role);
-    }
-
-  private:
-    int m_nKind;
-    CDocObject* m_pObject;
-    QString m_text;
-};
-
-}  // namespace
-
-QTreeWidgetItem* CNodeTree::NewNode(const std::string& text, int kind, CDocObject* object) {
+QTreeWidgetItem* CNodeTree::NewNode(QString text, int kind, CDocObject* object) {
     // Made whole before it joins the tree: every change to an item in the tree is reported to
     // the view.
-    auto* item = new CNodeItem(kind, object, FromBytes(text));
+    QTreeWidgetItem* item = NewNodeItem(kind, object, std::move(text));
     m_liveItems.insert(item);
     return item;
 }
 
-QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
+QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, QString text, int kind,
                                        CDocObject* object, int at) {
-    QTreeWidgetItem* item = NewNode(text, kind, object);
+    QTreeWidgetItem* item = NewNode(std::move(text), kind, object);
     if (parent == nullptr)
         m_view.addTopLevelItem(item);
     else
         m_view.InsertRow(parent, at, item);
     ColumnMayGrow(item);
     return item;
+}
+
+QTreeWidgetItem* CNodeTree::InsertGroupNode(QTreeWidgetItem* parent, int kind, CDocObject* owner) {
+    return InsertNode(parent, GroupLabel(kind), kind, owner);
 }
 
 void CNodeTree::ColumnMayGrow(QTreeWidgetItem* item) {
@@ -212,8 +164,7 @@ void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
     m_view.viewport()->update();
 
     const QString label = rootLabel ? rootLabel() : QString();
-    QTreeWidgetItem* root =
-        InsertNode(nullptr, std::string(), NODE_CONFIGURATION, &m_doc.Cfgfile());
+    QTreeWidgetItem* root = InsertNode(nullptr, QString(), NODE_CONFIGURATION, &m_doc.Cfgfile());
     root->setText(0, label);
     m_rootNode = RefOf(root);
     m_doc.Cfgfile().m_node = m_rootNode;
@@ -265,16 +216,16 @@ CNodeTree::CAdapterNodes CNodeTree::MakeAdapterNodes(C_Doc_Adapter& adapter, int
     CAdapterNodes nodes;
     nodes.adapter = &adapter;
     const std::string& label = LabelOf(adapter);
-    nodes.node = m_bRebuilding ? NewNode(label, NODE_ADAPTER, &adapter)
-                               : InsertNode(RootNode(), label, NODE_ADAPTER, &adapter, at);
+    nodes.node = m_bRebuilding
+                     ? NewNode(FromBytes(label), NODE_ADAPTER, &adapter)
+                     : InsertNode(RootNode(), FromBytes(label), NODE_ADAPTER, &adapter, at);
     adapter.m_node = RefOf(nodes.node, label);
     adapter.m_trafficProfilesNode.Clear();
     if (m_options.DisplayTrafficProfiles) {
-        nodes.profiles =
-            InsertNode(nodes.node, kGroupTrafficProfiles, NODE_TRAFFIC_PROFILES, &adapter);
+        nodes.profiles = InsertGroupNode(nodes.node, NODE_TRAFFIC_PROFILES, &adapter);
         adapter.m_trafficProfilesNode = RefOf(nodes.profiles);
     }
-    nodes.elans = InsertNode(nodes.node, kGroupVirtualAdapters, NODE_VIRTUAL_ADAPTERS, &adapter);
+    nodes.elans = InsertGroupNode(nodes.node, NODE_VIRTUAL_ADAPTERS, &adapter);
     adapter.m_virtualAdaptersNode = RefOf(nodes.elans);
     for (auto& elan : adapter.VirtualAdapters)
         AddVirtualAdapterFrame(nodes.elans, *elan, -1);
@@ -308,7 +259,7 @@ void CNodeTree::AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_Traffic
                                            int at) {
     if (group == nullptr) return;
     const std::string& label = LabelOf(profile);
-    QTreeWidgetItem* node = InsertNode(group, label, NODE_TRAFFIC_PROFILE, &profile, at);
+    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_TRAFFIC_PROFILE, &profile, at);
     profile.m_node = RefOf(node, label);
     SelectAdded(node);
 }
@@ -329,7 +280,7 @@ void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& e
 QTreeWidgetItem* CNodeTree::AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc_Elan& elan,
                                                    int at) {
     const std::string& label = LabelOf(elan);
-    QTreeWidgetItem* node = InsertNode(group, label, NODE_VIRTUAL_ADAPTER, &elan, at);
+    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_VIRTUAL_ADAPTER, &elan, at);
     elan.m_node = RefOf(node, label);
     elan.m_pvcsNode.Clear();
     elan.m_mappingsNode.Clear();
@@ -339,13 +290,13 @@ QTreeWidgetItem* CNodeTree::AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc
 void CNodeTree::AddVirtualAdapterContents(C_Doc_Elan& elan) {
     QTreeWidgetItem* node = ItemOf(elan.m_node);
     if (node == nullptr) return;
-    QTreeWidgetItem* pvcs = InsertNode(node, kGroupPvcs, NODE_PVCS, &elan);
+    QTreeWidgetItem* pvcs = InsertGroupNode(node, NODE_PVCS, &elan);
     elan.m_pvcsNode = RefOf(pvcs);
     for (auto& pvc : elan.Pvcs)
         AddPvcNodeUnder(pvcs, *pvc);
     pvcs->setExpanded(false);
     if (m_options.DisplayTrafficProfiles && elan.Type != ELAN_RFC1483) {
-        QTreeWidgetItem* mappings = InsertNode(node, kGroupMappings, NODE_MAPPINGS, &elan);
+        QTreeWidgetItem* mappings = InsertGroupNode(node, NODE_MAPPINGS, &elan);
         elan.m_mappingsNode = RefOf(mappings);
         for (auto& mapping : elan.Mappings)
             AddMappingNodeUnder(mappings, *mapping);
@@ -361,7 +312,7 @@ void CNodeTree::AddPvcNode(C_Doc_Pvc& pvc, int at) {
 void CNodeTree::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at) {
     if (group == nullptr) return;
     const std::string& label = LabelOf(pvc);
-    QTreeWidgetItem* node = InsertNode(group, label, NODE_PVC, &pvc, at);
+    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_PVC, &pvc, at);
     pvc.m_node = RefOf(node, label);
     SelectAdded(node);
 }
@@ -375,7 +326,7 @@ void CNodeTree::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
 void CNodeTree::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at) {
     if (group == nullptr) return;
     const std::string& label = LabelOf(mapping);
-    QTreeWidgetItem* node = InsertNode(group, label, NODE_MAPPING, &mapping, at);
+    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_MAPPING, &mapping, at);
     mapping.m_node = RefOf(node, label);
     SelectAdded(node);
 }

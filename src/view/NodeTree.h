@@ -74,9 +74,11 @@ class CNodeTree {
     // Lets the column take in a node that joined the tree or changed its label.
     void ColumnMayGrow(QTreeWidgetItem* item);
     // A node not yet in the tree, with its text, image, kind and object.
-    QTreeWidgetItem* NewNode(const std::string& text, int kind, CDocObject* object);
-    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& text, int kind,
-                                CDocObject* object, int at = -1);
+    QTreeWidgetItem* NewNode(QString text, int kind, CDocObject* object);
+    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, QString text, int kind, CDocObject* object,
+                                int at = -1);
+    // A group node, labelled by its kind, that holds owner's objects of that kind.
+    QTreeWidgetItem* InsertGroupNode(QTreeWidgetItem* parent, int kind, CDocObject* owner);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) const;
     // The object's label, good until the next one is asked for.
     const std::string& LabelOf(const CDocObject& object);
