@@ -1,10 +1,12 @@
 #include "view/NodeItem.h"
 
 #include <QTreeWidgetItem>
+#include <cstddef>
 #include <utility>
 
 #include "doc/TreeOutline.h"
 #include "ui/Latin1.h"
+#include "view/ItemRoom.h"
 #include "view/NetloomView.h"
 #include "view/TreeImages.h"
 
@@ -20,6 +22,22 @@ class CNodeItem final : public QTreeWidgetItem {
   public:
     CNodeItem(int kind, CDocObject* object, QString text)
         : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object), m_text(std::move(text)) {}
+
+    // Items are made and deleted on the interface's thread only, as the tree they belong to.
+    // The sanitizer build gives each its own block, so that a use after deletion is caught.
+#if !defined(__SANITIZE_ADDRESS__)
+    static void* operator new(size_t size) {
+        if (size != sizeof(CNodeItem)) return ::operator new(size);
+        return Room().Take();
+    }
+    static void operator delete(void* item, size_t size) {
+        if (size != sizeof(CNodeItem)) {
+            ::operator delete(item);
+            return;
+        }
+        Room().Give(item);
+    }
+#endif
 
     void setData(int column, int role, const QVariant& value) override {
         if (column != 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
@@ -55,6 +73,12 @@ class CNodeItem final : public QTreeWidgetItem {
     }
 
   private:
+    // Never destroyed: an item deleted while the program ends still finds it.
+    static CItemRoom& Room() {
+        static CItemRoom& room = *new CItemRoom(sizeof(CNodeItem));
+        return room;
+    }
+
     int m_nKind;
     CDocObject* m_pObject;
     QString m_text;
@@ -85,6 +109,5 @@ const QString& GroupLabel(int kind) {
             return none;
     }
 }
-
 
 }  // namespace netloom

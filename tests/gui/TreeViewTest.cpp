@@ -15,7 +15,9 @@
 #include <QTest>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <random>
@@ -29,6 +31,7 @@
 #include "doc/TreeOutline.h"
 #include "doc/UserOptions.h"
 #include "gui/GuiTestSupport.h"
+#include "view/ItemRoom.h"
 #include "view/NetloomView.h"
 #include "view/TextWidths.h"
 
@@ -338,6 +341,42 @@ TEST_F(TreeViewTest, RowsAreMeasuredAsWideAsTheStyleDrawsThem) {
         EXPECT_GE(measured.width(), style.width()) << text.toStdString();
         EXPECT_LE(measured.width(), style.width() + slack) << text.toStdString();
         EXPECT_EQ(measured.height(), style.height()) << text.toStdString();
+    }
+}
+
+// Items taken and given back in any order never share room, a given-back item's room never
+// touches a live one, and once the last is given back the room holds no memory.
+TEST(ItemRoomTest, ItemsInAnyOrderKeepTheirOwnRoom) {
+    constexpr size_t kSize = 40;
+    CItemRoom room(kSize);
+    std::mt19937 random(7);
+    std::map<uintptr_t, unsigned char> live;  // address and the byte its room is filled with
+    const auto giveBack = [&](std::map<uintptr_t, unsigned char>::iterator at) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(at->first);
+        for (size_t i = 0; i < kSize; ++i)
+            ASSERT_EQ(bytes[i], at->second) << "a live item was written over";
+        room.Give(reinterpret_cast<void*>(at->first));
+        live.erase(at);
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (int step = 0; step < 6000; ++step) {
+            if (live.empty() || random() % 3 != 0) {
+                const auto address = reinterpret_cast<uintptr_t>(room.Take());
+                ASSERT_EQ(address % alignof(std::max_align_t), 0u);
+                const auto next = live.lower_bound(address);
+                ASSERT_TRUE(next == live.end() || next->first >= address + kSize);
+                ASSERT_TRUE(next == live.begin() || std::prev(next)->first + kSize <= address);
+                const auto fill = static_cast<unsigned char>(random());
+                std::memset(reinterpret_cast<void*>(address), fill, kSize);
+                live.emplace(address, fill);
+            } else {
+                giveBack(std::next(live.begin(), static_cast<long>(random() % live.size())));
+            }
+        }
+        EXPECT_GT(room.Blocks(), 1u);
+        while (!live.empty())
+            giveBack(live.begin());
+        EXPECT_EQ(room.Blocks(), 0u);
     }
 }
 
