@@ -2,6 +2,9 @@
 
 #include <QTreeWidgetItem>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "doc/TreeOutline.h"
@@ -17,11 +20,23 @@ namespace {
 // A node's kind, object and image never change: held as members and answered when asked, they
 // cost the item no stored values, each a variant in a list grown one by one, on every node of
 // a rebuild. Its label is a member too: stored as the base stores it, it would cost two more
-// lists per node, made on every rebuild and freed on the next.
+// lists per node, made on every rebuild and freed on the next; kept as its bytes in the item,
+// it costs no block of its own, to allocate, free and gather up again on every rebuild.
 class CNodeItem final : public QTreeWidgetItem {
   public:
     CNodeItem(int kind, CDocObject* object, QString text)
-        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object), m_text(std::move(text)) {}
+        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object) {
+        SetText(std::move(text));
+    }
+    CNodeItem(int kind, CDocObject* object, std::string_view label)
+        : QTreeWidgetItem(UserType), m_nKind(kind), m_pObject(object) {
+        if (label.size() <= kInline) {
+            std::memcpy(m_inline, label.data(), label.size());
+            m_nInline = static_cast<uint8_t>(label.size());
+        } else {
+            m_text = FromBytes(label);
+        }
+    }
 
     // Items are made and deleted on the interface's thread only, as the tree they belong to.
     // The sanitizer build gives each its own block, so that a use after deletion is caught.
@@ -45,8 +60,8 @@ class CNodeItem final : public QTreeWidgetItem {
             return;
         }
         QString text = value.toString();
-        if (text == m_text) return;
-        m_text = std::move(text);
+        if (text == Text()) return;
+        SetText(std::move(text));
         emitDataChanged();
     }
 
@@ -55,7 +70,7 @@ class CNodeItem final : public QTreeWidgetItem {
             switch (role) {
                 case Qt::DisplayRole:
                 case Qt::EditRole:
-                    return m_text;
+                    return Text();
                 case CNetloomView::KindRole:
                     return m_nKind;
                 case CNetloomView::ObjectRole:
@@ -79,15 +94,45 @@ class CNodeItem final : public QTreeWidgetItem {
         return room;
     }
 
+    // The label: in the item, as its bytes, when it is short enough and every character is a
+    // byte, as configuration text always is; else (a long label, a file name of characters
+    // beyond one byte) as text.
+    static constexpr size_t kInline = 62;
+    static constexpr uint8_t kNotInline = 0xFF;
+
+    QString Text() const {
+        if (m_nInline == kNotInline) return m_text;
+        return QString::fromLatin1(m_inline, m_nInline);
+    }
+    void SetText(QString text) {
+        m_nInline = kNotInline;
+        m_text = std::move(text);
+        if (m_text.size() > static_cast<qsizetype>(kInline)) return;
+        // Only a text whose every character is one byte: a file name need not be.
+        for (qsizetype i = 0; i < m_text.size(); ++i) {
+            const char16_t c = m_text.at(i).unicode();
+            if (c > 0xFF) return;
+            m_inline[i] = static_cast<char>(c);
+        }
+        m_nInline = static_cast<uint8_t>(m_text.size());
+        m_text = QString();
+    }
+
     int m_nKind;
     CDocObject* m_pObject;
     QString m_text;
+    uint8_t m_nInline = kNotInline;
+    char m_inline[kInline];
 };
 
 }  // namespace
 
 QTreeWidgetItem* NewNodeItem(int kind, CDocObject* object, QString text) {
     return new CNodeItem(kind, object, std::move(text));
+}
+
+QTreeWidgetItem* NewNodeItem(int kind, CDocObject* object, std::string_view label) {
+    return new CNodeItem(kind, object, label);
 }
 
 const QString& GroupLabel(int kind) {

@@ -84,17 +84,19 @@ void CNodeTree::SetCurrentNode(QTreeWidgetItem* item) {
     m_currentNode = item ? RefOf(item) : CTreeNodeRef();
 }
 
-QTreeWidgetItem* CNodeTree::NewNode(QString text, int kind, CDocObject* object) {
-    // Made whole before it joins the tree: every change to an item in the tree is reported to
-    // the view.
-    QTreeWidgetItem* item = NewNodeItem(kind, object, std::move(text));
+QTreeWidgetItem* CNodeTree::NewNode(QTreeWidgetItem* item) {
     m_liveItems.insert(item);
     return item;
 }
 
-QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, QString text, int kind,
-                                       CDocObject* object, int at) {
-    QTreeWidgetItem* item = NewNode(std::move(text), kind, object);
+QTreeWidgetItem* CNodeTree::NewNode(const std::string& label, int kind, CDocObject* object) {
+    // Made whole before it joins the tree: every change to an item in the tree is reported to
+    // the view.
+    return NewNode(NewNodeItem(kind, object, std::string_view(label)));
+}
+
+QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, QTreeWidgetItem* item, int at) {
+    NewNode(item);
     if (parent == nullptr)
         m_view.addTopLevelItem(item);
     else
@@ -103,8 +105,13 @@ QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, QString text, in
     return item;
 }
 
+QTreeWidgetItem* CNodeTree::InsertNode(QTreeWidgetItem* parent, const std::string& label, int kind,
+                                       CDocObject* object, int at) {
+    return InsertNode(parent, NewNodeItem(kind, object, std::string_view(label)), at);
+}
+
 QTreeWidgetItem* CNodeTree::InsertGroupNode(QTreeWidgetItem* parent, int kind, CDocObject* owner) {
-    return InsertNode(parent, GroupLabel(kind), kind, owner);
+    return InsertNode(parent, NewNodeItem(kind, owner, GroupLabel(kind)), -1);
 }
 
 void CNodeTree::ColumnMayGrow(QTreeWidgetItem* item) {
@@ -164,7 +171,8 @@ void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
     m_view.viewport()->update();
 
     const QString label = rootLabel ? rootLabel() : QString();
-    QTreeWidgetItem* root = InsertNode(nullptr, QString(), NODE_CONFIGURATION, &m_doc.Cfgfile());
+    QTreeWidgetItem* root =
+        InsertNode(nullptr, NewNodeItem(NODE_CONFIGURATION, &m_doc.Cfgfile(), QString()), -1);
     root->setText(0, label);
     m_rootNode = RefOf(root);
     m_doc.Cfgfile().m_node = m_rootNode;
@@ -216,9 +224,8 @@ CNodeTree::CAdapterNodes CNodeTree::MakeAdapterNodes(C_Doc_Adapter& adapter, int
     CAdapterNodes nodes;
     nodes.adapter = &adapter;
     const std::string& label = LabelOf(adapter);
-    nodes.node = m_bRebuilding
-                     ? NewNode(FromBytes(label), NODE_ADAPTER, &adapter)
-                     : InsertNode(RootNode(), FromBytes(label), NODE_ADAPTER, &adapter, at);
+    nodes.node = m_bRebuilding ? NewNode(label, NODE_ADAPTER, &adapter)
+                               : InsertNode(RootNode(), label, NODE_ADAPTER, &adapter, at);
     adapter.m_node = RefOf(nodes.node, label);
     adapter.m_trafficProfilesNode.Clear();
     if (m_options.DisplayTrafficProfiles) {
@@ -259,7 +266,7 @@ void CNodeTree::AddTrafficProfileNodeUnder(QTreeWidgetItem* group, C_Doc_Traffic
                                            int at) {
     if (group == nullptr) return;
     const std::string& label = LabelOf(profile);
-    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_TRAFFIC_PROFILE, &profile, at);
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_TRAFFIC_PROFILE, &profile, at);
     profile.m_node = RefOf(node, label);
     SelectAdded(node);
 }
@@ -280,7 +287,7 @@ void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& e
 QTreeWidgetItem* CNodeTree::AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc_Elan& elan,
                                                    int at) {
     const std::string& label = LabelOf(elan);
-    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_VIRTUAL_ADAPTER, &elan, at);
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_VIRTUAL_ADAPTER, &elan, at);
     elan.m_node = RefOf(node, label);
     elan.m_pvcsNode.Clear();
     elan.m_mappingsNode.Clear();
@@ -312,7 +319,7 @@ void CNodeTree::AddPvcNode(C_Doc_Pvc& pvc, int at) {
 void CNodeTree::AddPvcNodeUnder(QTreeWidgetItem* group, C_Doc_Pvc& pvc, int at) {
     if (group == nullptr) return;
     const std::string& label = LabelOf(pvc);
-    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_PVC, &pvc, at);
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_PVC, &pvc, at);
     pvc.m_node = RefOf(node, label);
     SelectAdded(node);
 }
@@ -326,7 +333,7 @@ void CNodeTree::AddMappingNode(C_Doc_TpMapping& mapping, int at) {
 void CNodeTree::AddMappingNodeUnder(QTreeWidgetItem* group, C_Doc_TpMapping& mapping, int at) {
     if (group == nullptr) return;
     const std::string& label = LabelOf(mapping);
-    QTreeWidgetItem* node = InsertNode(group, FromBytes(label), NODE_MAPPING, &mapping, at);
+    QTreeWidgetItem* node = InsertNode(group, label, NODE_MAPPING, &mapping, at);
     mapping.m_node = RefOf(node, label);
     SelectAdded(node);
 }

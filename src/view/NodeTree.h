@@ -73,10 +73,13 @@ class CNodeTree {
 
     // Lets the column take in a node that joined the tree or changed its label.
     void ColumnMayGrow(QTreeWidgetItem* item);
-    // A node not yet in the tree, with its text, image, kind and object.
-    QTreeWidgetItem* NewNode(QString text, int kind, CDocObject* object);
-    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, QString text, int kind, CDocObject* object,
-                                int at = -1);
+    // A node not yet in the tree, with its label, image, kind and object.
+    QTreeWidgetItem* NewNode(const std::string& label, int kind, CDocObject* object);
+    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, const std::string& label, int kind,
+                                CDocObject* object, int at = -1);
+    // The tree takes item as one of its own; InsertNode then adds it under parent.
+    QTreeWidgetItem* NewNode(QTreeWidgetItem* item);
+    QTreeWidgetItem* InsertNode(QTreeWidgetItem* parent, QTreeWidgetItem* item, int at);
     // A group node, labelled by its kind, that holds owner's objects of that kind.
     QTreeWidgetItem* InsertGroupNode(QTreeWidgetItem* parent, int kind, CDocObject* owner);
     CTreeNodeRef RefOf(QTreeWidgetItem* item) const;

@@ -101,7 +101,10 @@ TEST_F(TreeViewTest, ManyAdaptersShowTheDocumentsOutlineHoweverTheirNodesAreMade
     bench::CGeneratedCounts counts;
     const std::string text = bench::GenerateConfigurationOfObjects(150 * 26, 5, &counts);
     ASSERT_GT(counts.adapters, 140u);
-    m_path = TempPath(QStringLiteral("many.cfg"));
+    // A path of characters beyond one byte, longer than most labels, as the root's label.
+    m_path =
+        TempPath(QStringLiteral("\u043c\u043d\u043e\u0433\u043e \u2013 a configuration of "
+                                "many adapters, named at some length.cfg"));
     QFile file(m_path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(text.data(), static_cast<qint64>(text.size())),
@@ -117,9 +120,15 @@ TEST_F(TreeViewTest, ManyAdaptersShowTheDocumentsOutlineHoweverTheirNodesAreMade
             EXPECT_LE(row.left(1).toInt(), 3) << "nothing below a virtual adapter is open";
     };
     EXPECT_EQ(Outline(), DocumentOutline(false));
+    EXPECT_EQ(Outline().value(0), QStringLiteral("0 0 ") + m_path);
     expectShown(1);
     Trigger(ID_VIEW_TRAFFIC_PROFILES);
-    EXPECT_EQ(Outline(), DocumentOutline(true));
+    const QStringList expected = DocumentOutline(true);
+    EXPECT_EQ(Outline(), expected);
+    qsizetype longest = 0;
+    for (const QString& row : expected)
+        longest = std::max(longest, row.size());
+    EXPECT_GT(longest, 80) << "the profiles' long labels show whole too";
     expectShown(2);
 
     // An adapter put back by Undo gets its nodes one by one, in the tree as it stands.
