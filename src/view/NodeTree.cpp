@@ -172,8 +172,7 @@ void CNodeTree::Rebuild(const std::function<QString()>& rootLabel) {
 
     const QString label = rootLabel ? rootLabel() : QString();
     QTreeWidgetItem* root =
-        InsertNode(nullptr, NewNodeItem(NODE_CONFIGURATION, &m_doc.Cfgfile(), QString()), -1);
-    root->setText(0, label);
+        InsertNode(nullptr, NewNodeItem(NODE_CONFIGURATION, &m_doc.Cfgfile(), label), -1);
     m_rootNode = RefOf(root);
     m_doc.Cfgfile().m_node = m_rootNode;
 
