@@ -43,6 +43,11 @@ CProblemsDock::CProblemsDock(CNetloomDoc& doc, CNetloomView& view, QWidget* pare
     // Enter on a row and a double click (as the style activates items).
     connect(m_rows, &QTreeView::activated, this,
             [this](const QModelIndex& index) { Activate(index); });
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(0);
+    connect(&m_refresh, &QTimer::timeout, this, [this] {
+        if (m_bStale && isVisible()) Refresh();
+    });
 }
 
 void CProblemsDock::SetReaderMessages(std::vector<CReaderMessage> messages) {
@@ -53,7 +58,7 @@ void CProblemsDock::SetReaderMessages(std::vector<CReaderMessage> messages) {
 void CProblemsDock::Invalidate() {
     m_bStale = true;
     // Hidden, the list costs nothing: it is made when it is next shown.
-    if (isVisible()) Refresh();
+    if (isVisible()) m_refresh.start();
 }
 
 void CProblemsDock::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 // Choosing a row (double click or Enter) selects the object it concerns.
 
 #include <QDockWidget>
+#include <QTimer>
 #include <vector>
 
 #include "app/DocManager.h"
@@ -28,8 +29,9 @@ class CProblemsDock : public QDockWidget {
     // The messages of the file just read (empty for a new configuration).
     void SetReaderMessages(std::vector<CReaderMessage> messages);
     bool HasReaderMessages() const { return !m_readerMessages.empty(); }
-    // The configuration changed: the findings are made again now while the list is shown,
-    // else when it is next shown.
+    // The configuration changed: the findings are made again, while the list is shown, once
+    // the events at hand are handled (an open tells of the new tree and of the file's messages,
+    // and each would have the whole list made), else when it is next shown.
     void Invalidate();
 
     // The rows as shown: "line\tobject\ttext" each (tests and the title count them).
@@ -56,6 +58,7 @@ class CProblemsDock : public QDockWidget {
     QLabel* m_empty;
     std::vector<CReaderMessage> m_readerMessages;
     bool m_bStale = true;
+    QTimer m_refresh;
 };
 
 }  // namespace netloom

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
@@ -93,7 +94,10 @@ TEST_F(ProblemsTest, ListsMessagesAndFindingsAndFollowsEditsAndUndo) {
     EXPECT_EQ(List().Rows(), QStringList{"2\t\t" + kIllegal});
     m_editor.change = nullptr;
     Trigger(ID_FILE_SAVE);
+    // A new tree and new messages of the file: the list is made once for both.
+    QSignalSpy made(List().findChild<QTreeView*>()->model(), &QAbstractItemModel::modelReset);
     Trigger(ID_FILE_NEW);
+    EXPECT_EQ(made.count(), 1);
     EXPECT_EQ(List().windowTitle(), "Problems (0)");
     EXPECT_TRUE(List().findChild<QLabel*>()->isVisible());
     EXPECT_EQ(List().findChild<QLabel*>()->text(), "No problems found.");
