@@ -1,5 +1,7 @@
 #include "app/FrameStyle.h"
 
+#include "app/AppStyle.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
@@ -21,7 +23,7 @@ namespace {
 // tile is narrower than that; the tiles do not overlap, and each paints from the same option.
 class CFrameStyle : public QProxyStyle {
   public:
-    CFrameStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    CFrameStyle() : QProxyStyle(QStyleFactory::create(AppStyleName())) {}
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {

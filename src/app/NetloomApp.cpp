@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/AppStyle.h"
 #include "app/DesktopRegistration.h"
 #include "app/DocManager.h"
 #include "app/FileCommands.h"
@@ -80,6 +81,8 @@ bool CNetloomApp::InitInstance() {
     QFont font = QApplication::font();
     font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     QApplication::setFont(font);
+
+    UseAppStyle();
 
     // The document, the main window and its tree view.
     m_view = new CNetloomView(m_doc, m_options);

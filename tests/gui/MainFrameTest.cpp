@@ -2,6 +2,8 @@
 // site choice and pages, the About box and the manual.
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,11 +15,14 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/AboutBox.h"
+#include "app/AppStyle.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -198,6 +203,26 @@ TEST_F(MainFrameTest, ToolbarButtonsInOrderWithTheirPictures) {
         const QImage plain = bar->grab().toImage();
         bar->setStyle(framed);
         EXPECT_TRUE(tiled == plain) << area;
+    }
+    // The buttons for what does not fit in the bars, and the find bar's close button, show the
+    // style's own icons, which are fetched only when first drawn.
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(AppStyleName()));
+    ASSERT_NE(own, nullptr);
+    std::pair<QToolButton*, QStyle::StandardPixmap> made[] = {
+        {bar->findChild<QToolButton*>("qt_toolbar_ext_button"),
+         QStyle::SP_ToolBarHorizontalExtensionButton},
+        {frame->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button"),
+         QStyle::SP_ToolBarHorizontalExtensionButton},
+        {nullptr, QStyle::SP_TitleBarCloseButton}};
+    for (QToolButton* button : frame->findChildren<QToolButton*>()) {
+        if (button->toolTip() == "Close") made[2].first = button;
+    }
+    for (const auto& [button, which] : made) {
+        ASSERT_NE(button, nullptr) << which;
+        EXPECT_FALSE(button->icon().isNull()) << which;
+        EXPECT_TRUE(button->icon().pixmap(16).toImage() ==
+                    own->standardIcon(which).pixmap(16).toImage())
+            << which;
     }
 
     Trigger(ID_VIEW_TOOLBAR);
