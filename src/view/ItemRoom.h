@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -20,20 +21,22 @@ class CItemRoom {
         : m_nSize((std::max(size, sizeof(void*)) + kAlign - 1) / kAlign * kAlign) {}
 
     void* Take() {
-        ++m_nLive;
         if (m_pFree != nullptr) {
             void* item = m_pFree;
-            m_pFree = *static_cast<void**>(item);
+            std::memcpy(&m_pFree, item, sizeof m_pFree);  // the next free one, kept in this one
+            ++m_nLive;
             return item;
         }
         if (m_pNext == nullptr || static_cast<size_t>(m_pEnd - m_pNext) < m_nSize) {
             // Left as it comes: every item is made in its room before it is used.
-            m_blocks.emplace_back(new unsigned char[kItemsPerBlock * m_nSize]);
+            std::unique_ptr<unsigned char[]> block(new unsigned char[kItemsPerBlock * m_nSize]);
+            m_blocks.push_back(std::move(block));
             m_pNext = m_blocks.back().get();
             m_pEnd = m_pNext + kItemsPerBlock * m_nSize;
         }
         void* item = m_pNext;
         m_pNext += m_nSize;
+        ++m_nLive;
         return item;
     }
 
@@ -44,7 +47,7 @@ class CItemRoom {
             m_pNext = m_pEnd = nullptr;
             return;
         }
-        *static_cast<void**>(item) = m_pFree;
+        std::memcpy(item, &m_pFree, sizeof m_pFree);
         m_pFree = item;
     }
 
