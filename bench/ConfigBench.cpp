@@ -118,8 +118,8 @@ void BM_CheckConfiguration(benchmark::State& state) {
     CNetloomDoc doc;
     if (!ReadForBenchmark(state, doc)) return;
     for (auto _ : state) {
-        const std::vector<CFinding> findings = CheckConfiguration(doc);
-        benchmark::DoNotOptimize(findings.data());
+        const CFindings findings = CheckConfiguration(doc);
+        benchmark::DoNotOptimize(findings.list.data());
     }
 }
 

@@ -68,15 +68,15 @@ void CProblemsDock::showEvent(QShowEvent* event) {
 
 void CProblemsDock::Refresh() {
     m_bStale = false;
-    std::vector<CFinding> findings = CheckConfiguration(m_doc);
+    const CFindings findings = CheckConfiguration(m_doc);
     std::vector<CProblemRow> rows;
     rows.reserve(m_readerMessages.size() + findings.size());
     for (const CReaderMessage& message : m_readerMessages)
         rows.push_back(CProblemRow{message.line, message.text, 0, nullptr});
-    // Each finding's text moves into its row, which takes the object's label from it.
-    for (CFinding& finding : findings) {
+    // Each row takes the object's label from its finding's text.
+    for (const CFinding& finding : findings) {
         const size_t label = finding.object ? finding.labelLength : 0;
-        rows.push_back(CProblemRow{finding.line, std::move(finding.text), label, finding.object});
+        rows.push_back(CProblemRow{finding.line, std::string(finding.text), label, finding.object});
     }
     const size_t count = rows.size();
     m_model->SetRows(std::move(rows));

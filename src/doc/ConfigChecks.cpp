@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <memory>
 #include <utility>
 
 #include "cfgfile/ValueForms.h"
@@ -31,20 +33,41 @@ void CObjectFindings::Add(CFindingKind kind, int keyword,
         finding.line = keyword >= 0 ? m_object.KeywordLine(keyword) : 0;
         if (finding.line == 0) finding.line = m_object.DefineLine();
     }
-    // A large configuration can have a finding or more for every object: the text is made in
-    // one allocation, sized from its pieces.
+    // Made in the findings' room, sized from its pieces.
     m_object.MakeLabel(m_out.label);
     size_t length = m_out.label.size() + 4;
     for (const std::string_view piece : what)
         length += piece.size();
-    std::string& text = finding.text;
-    text.reserve(length);
-    text += '"';
-    text += m_out.label;
-    finding.labelLength = m_out.label.size();
-    text += "\": ";
+    char* const text = m_out.texts.Take(length);
+    char* at = text;
+    const auto put = [&at](std::string_view piece) {
+        if (piece.empty()) return;
+        std::memcpy(at, piece.data(), piece.size());
+        at += piece.size();
+    };
+    put("\"");
+    put(m_out.label);
+    put("\": ");
     for (const std::string_view piece : what)
-        text += piece;
+        put(piece);
+    finding.labelLength = m_out.label.size();
+    finding.text = std::string_view(text, static_cast<size_t>(at - text));
+}
+
+char* CTextRoom::Take(size_t length) {
+    // Blocks of 64 KiB: a few hundred texts each. A longer text gets a block of its own size.
+    constexpr size_t kBlock = 64 * 1024;
+    if (length > m_nLeft) {
+        const size_t size = std::max(length, kBlock);
+        std::unique_ptr<char[]> block(new char[size]);  // filled before it is read
+        m_blocks.push_back(std::move(block));
+        m_pNext = m_blocks.back().get();
+        m_nLeft = size;
+    }
+    char* const room = m_pNext;
+    m_pNext += length;
+    m_nLeft -= length;
+    return room;
 }
 
 long CFindingList::DefineLineOf(const CDocObject& object) const {
@@ -167,7 +190,7 @@ void CheckAdapter(C_Doc_Adapter& adapter, CFindingList& out) {
 
 }  // namespace
 
-std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
+CFindings CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
     CFindingList list;
     list.linesGeneration = cfgfile.m_nLinesGeneration;
     for (auto& adapter : cfgfile.Adapters)
@@ -199,10 +222,10 @@ std::vector<CFinding> CheckConfiguration(C_Doc_Cfgfile& cfgfile) {
         findings[at] = std::move(held);
         order[at].second = at;
     }
-    return std::move(findings);
+    return CFindings{std::move(findings), std::move(list.texts)};
 }
 
-std::vector<CFinding> CheckConfiguration(CNetloomDoc& doc) {
+CFindings CheckConfiguration(CNetloomDoc& doc) {
     return CheckConfiguration(doc.Cfgfile());
 }
 

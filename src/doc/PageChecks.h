@@ -21,6 +21,7 @@ class C_Doc_Pvc;
 // The findings being gathered, and the generation of lines that belong to the file.
 struct CFindingList {
     std::vector<CFinding> findings;
+    CTextRoom texts;
     uint64_t linesGeneration = 0;
     // Where each finding's object label is made before it joins the finding's text, and where
     // an address is put in its canonical form while it is checked: kept for the whole run.

@@ -9,6 +9,9 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cfgfile/WordList.h"
 #include "core/TestSupport.h"
@@ -26,7 +29,7 @@ using test::Open;
 std::vector<std::string> Findings(CNetloomDoc& doc) {
     std::vector<std::string> lines;
     for (const CFinding& finding : CheckConfiguration(doc))
-        lines.push_back(std::to_string(finding.line) + ": " + finding.text);
+        lines.push_back(std::to_string(finding.line) + ": " + std::string(finding.text));
     return lines;
 }
 
@@ -364,6 +367,26 @@ TEST(ConfigChecks, HundredThousandObjectsAreCheckedWellUnderASecond) {
     constexpr double kLimit = 0.5;
 #endif
     EXPECT_LT(best, kLimit);
+}
+
+// The findings' texts keep their bytes whatever their lengths, many to a block or longer than
+// one, and when the room holding them is moved, as the checks' result is.
+TEST(TextRoom, TextsKeepTheirBytesWhenManyAndLongAndMoved) {
+    std::mt19937 random(3);
+    CTextRoom room;
+    std::vector<std::pair<const char*, std::string>> kept;
+    for (int i = 0; i < 4000; ++i) {
+        const size_t length = random() % 64 == 0 ? 60000 + random() % 80000 : random() % 300;
+        std::string text(length, '\0');
+        for (char& c : text)
+            c = static_cast<char>('a' + random() % 26);
+        char* at = room.Take(length);
+        std::copy(text.begin(), text.end(), at);
+        kept.emplace_back(at, std::move(text));
+    }
+    const CTextRoom moved = std::move(room);
+    for (const auto& [at, text] : kept)
+        ASSERT_EQ(std::string(at, text.size()), text);
 }
 
 }  // namespace

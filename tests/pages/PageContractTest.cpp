@@ -104,7 +104,7 @@ class PageContractTest : public PagesTest {
         bool refuses = false;
         std::set<std::string> changes;
     };
-    static CPageFindings FindingsOn(const std::vector<CFinding>& findings, CDocObject& object,
+    static CPageFindings FindingsOn(const CFindings& findings, CDocObject& object,
                                     const QString& page) {
         CPageFindings on;
         for (const CFinding& finding : findings) {
@@ -118,7 +118,7 @@ class PageContractTest : public PagesTest {
     }
 
     // Every page of the object against its findings; returns the number of pages compared.
-    int CheckObject(CDocObject& object, const std::vector<CFinding>& findings) {
+    int CheckObject(CDocObject& object, const CFindings& findings) {
         const COutcome first = OpenAndConfirm(object, 0);
         Tally(first);
         const QString firstPage = first.tabs.value(0);  // empty for the profile dialog
@@ -158,7 +158,7 @@ class PageContractTest : public PagesTest {
         CNetloomDoc doc;
         doc.ReadText(text, nullptr);
         doc.Renumber();
-        const std::vector<CFinding> findings = CheckConfiguration(doc);
+        const CFindings findings = CheckConfiguration(doc);
         int compared = 0;
         for (auto& adapter : doc.Cfgfile().Adapters) {
             compared += CheckObject(*adapter, findings);
