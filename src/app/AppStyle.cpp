@@ -61,7 +61,7 @@ class CDeferredIconEngine : public QIconEngine {
 
 // Every menu bar and tool bar asks for its extension button's icon when it is made, as the
 // find bar does for its close button, and the style's first icon made the toolkit read the
-// description of every image plugin installed: about a millisecond of each start-up, for
+// description of every image plugin installed: over half a millisecond of each start-up, for
 // buttons that a window of usual width, with the find bar closed, never shows. Each style has
 // these three icons of its own, so standing in for them changes nothing that is laid out.
 class CAppStyle : public QProxyStyle {

@@ -1,6 +1,7 @@
 #pragma once
 // The application's style: the one the toolkit chose, except that the icons of the buttons a
-// menu bar or tool bar shows when its items do not fit are loaded only when first drawn.
+// menu bar or tool bar shows when its items do not fit, and of the find bar's close button, are
+// fetched only when first drawn.
 
 #include <QString>
 

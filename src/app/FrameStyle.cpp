@@ -1,13 +1,13 @@
 #include "app/FrameStyle.h"
 
-#include "app/AppStyle.h"
-
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+
+#include "app/AppStyle.h"
 
 namespace netloom {
 
