@@ -245,8 +245,9 @@ void CNodeTree::AddAdapterContents(const CAdapterNodes& nodes) {
         nodes.profiles->setExpanded(false);
     }
     for (auto& elan : nodes.adapter->VirtualAdapters) {
-        AddVirtualAdapterContents(*elan);
-        SelectAdded(ItemOf(elan->m_node));
+        QTreeWidgetItem* node = ItemOf(elan->m_node);
+        AddVirtualAdapterContents(node, *elan);
+        SelectAdded(node);
     }
 }
 
@@ -279,7 +280,7 @@ void CNodeTree::AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& e
     if (group == nullptr) return;
     CSelectionBatch batch(*this);
     QTreeWidgetItem* node = AddVirtualAdapterFrame(group, elan, at);
-    AddVirtualAdapterContents(elan);
+    AddVirtualAdapterContents(node, elan);
     SelectAdded(node);
 }
 
@@ -293,8 +294,7 @@ QTreeWidgetItem* CNodeTree::AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc
     return node;
 }
 
-void CNodeTree::AddVirtualAdapterContents(C_Doc_Elan& elan) {
-    QTreeWidgetItem* node = ItemOf(elan.m_node);
+void CNodeTree::AddVirtualAdapterContents(QTreeWidgetItem* node, C_Doc_Elan& elan) {
     if (node == nullptr) return;
     QTreeWidgetItem* pvcs = InsertGroupNode(node, NODE_PVCS, &elan);
     elan.m_pvcsNode = RefOf(pvcs);

@@ -92,7 +92,7 @@ class CNodeTree {
     void AddVirtualAdapterNodeUnder(QTreeWidgetItem* group, C_Doc_Elan& elan, int at = -1);
     // The virtual adapter's node alone, then its groups and everything in them.
     QTreeWidgetItem* AddVirtualAdapterFrame(QTreeWidgetItem* group, C_Doc_Elan& elan, int at);
-    void AddVirtualAdapterContents(C_Doc_Elan& elan);
+    void AddVirtualAdapterContents(QTreeWidgetItem* node, C_Doc_Elan& elan);
     // An adapter's nodes in the order they are made: first those an opened adapter shows (its
     // own, its groups', its virtual adapters'), then the rest, then the opening.
     struct CAdapterNodes {
